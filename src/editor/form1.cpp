@@ -1,0 +1,152 @@
+#include "editor/form1.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPushButton>
+
+#include "data/data_text.h"
+#include "data/form2.h"
+#include "data/text_box.h"
+#include "editor/app_icon.h"
+#include "editor/click_editing.h"
+#include "editor/client_area.h"
+#include "editor/toolkit.h"
+#include "editor/twips.h"
+
+namespace glyphgrid {
+
+namespace {
+
+constexpr const char* QuestionTitle = "Kestrova";
+
+QPushButton* AddButton(QWidget* frame, const char* name, const QString& caption,
+                       const QString& tooltip, const QRect& geometry) {
+  auto* button = new QPushButton(caption, frame);
+  button->setObjectName(name);
+  button->setToolTip(tooltip);
+  button->setGeometry(geometry);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+Form1::Form1(Toolkit& toolkit, QWidget* parent)
+    : QMainWindow(parent), toolkit_(toolkit), client_area_(new ClientArea(lamps_, this)) {
+  setObjectName("Form1");
+  setWindowTitle("www.glyphgrid.example");
+  setWindowIcon(AppIcon());
+  setCentralWidget(client_area_);
+  CreateControls();
+  CreateMenus();
+  move(TwipsToPixels(4530), TwipsToPixels(2325));
+  connect(client_area_, &ClientArea::Pressed, this, &Form1::Form_MouseDown);
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  auto* frame = new QGroupBox(client_area_);
+  frame->setObjectName("Frame1");
+  frame->setGeometry(TwipsRect(120, 2880, 6495, 1095));
+  frame->setAutoFillBackground(true);
+  QPalette grey = frame->palette();
+  grey.setColor(QPalette::Window, ToQColor(LampGrey));
+  frame->setPalette(grey);
+
+  auto* command1 = AddButton(frame, "Command1", "&Clear Display", "Clear the Display",
+                             TwipsRect(240, 360, 1335, 495));
+  auto* command5 = AddButton(frame, "Command5", "&View Data", "View generated Data for EEPROM",
+                             TwipsRect(1680, 360, 1335, 495));
+  auto* command10 = AddButton(frame, "Command10", "&Copy Data", "View generated Data for EEPROM",
+                              TwipsRect(3240, 360, 1335, 495));
+  auto* command3 =
+      AddButton(frame, "Command3", "Exit", "Exit the Program", TwipsRect(4800, 360, 1455, 495));
+  setTabOrder(command1, command5);
+  setTabOrder(command5, command3);
+  setTabOrder(command3, command10);
+
+  connect(command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+  connect(command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+  connect(command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+  connect(command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+}
+
+void Form1::SetLampColour(LampIndex index, LampColour colour) {
+  lamps_.SetColour(index, colour);
+  client_area_->UpdateLamp(index);
+}
+
+void Form1::RepaintLamps() {
+  client_area_->update();
+}
+
+Form2& Form1::Viewer() {
+  if (!form2_) {
+    form2_ = new Form2(this);
+  }
+  return *form2_;
+}
+
+Form2* Form1::ExistingViewer() const {
+  return form2_;
+}
+
+void Form1::GenerateData() {
+  Viewer().Text1().SetText(QString::fromLatin1(DataText(lamps_)));
+}
+
+void Form1::ClearDisplay() {
+  Command1_Click();
+}
+
+void Form1::ExitProgram() {
+  Command3_Click();
+}
+
+void Form1::Command1_Click() {
+  if (toolkit_.AskYesNo(this, "Do you want to clear the Display!", QuestionTitle)) {
+    lamps_.ClearAll();
+    RepaintLamps();
+  }
+}
+
+void Form1::Command3_Click() {
+  if (toolkit_.AskYesNo(this, "Are you sure you want to Quit!", QuestionTitle)) {
+    close();
+  }
+}
+
+void Form1::Command5_Click() {
+  GenerateData();
+  Viewer().setVisible(true);
+}
+
+void Form1::Command10_Click() {
+  GenerateData();
+  CopyViewerText();
+}
+
+void Form1::CopyViewerText() {
+  QGuiApplication::clipboard()->setText(Viewer().Text1().Text());
+}
+
+void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
+  if (const std::optional<LampIndex> index = PressLamp(lamps_, x, y)) {
+    client_area_->UpdateLamp(*index);
+  }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  event->accept();
+  Form_Unload();
+}
+
+void Form1::Form_Unload() {
+  delete form2_;
+  toolkit_.EndProgram();
+}
+
+}  // namespace glyphgrid

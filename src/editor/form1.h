@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "editor/lamp_matrix.h"
+
+class QPushButton;
+
+namespace glyphgrid {
+
+class ClientArea;
+class Form2;
+class Toolkit;
+
+// The main window and the whole editor: owns the lamps and every operation on the pattern.
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit Form1(Toolkit& toolkit, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  const LampMatrix& Lamps() const { return lamps_; }
+  void SetLampColour(LampIndex index, LampColour colour);
+
+  // The data viewer, created hidden at its first reference; null again once its close box
+  // destroyed it.
+  Form2& Viewer();
+  Form2* ExistingViewer() const;
+
+  void GenerateData();
+  void ClearDisplay();
+  void ExitProgram();
+
+  void CycleAllColours();
+  void CycleLitColours();
+  void ShiftUp();
+  void ShiftDown();
+  void ShiftLeft();
+  void ShiftRight();
+
+  void Command1_Click();
+  void Command3_Click();
+  void Command5_Click();
+  void Command10_Click();
+  void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Unload();
+  void CreateControls();
+  void CreateMenus();
+  void CopyViewerText();
+  void RepaintLamps();
+  void ApplyToLamps(void (*operation)(LampMatrix&));
+
+  Toolkit& toolkit_;
+  LampMatrix lamps_;
+  ClientArea* client_area_;
+  QPointer<Form2> form2_;
+};
+
+}  // namespace glyphgrid

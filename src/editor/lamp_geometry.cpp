@@ -1,0 +1,17 @@
+#include "editor/lamp_geometry.h"
+
+#include <cmath>
+
+namespace glyphgrid {
+
+std::optional<LampIndex> LampAtPress(double x, double y) {
+  // Tested on the doubles first: NaN and huge values fail here and never reach a conversion.
+  if (!(x > 1575 && x < 3460 && y > 630 && y < 2500)) {
+    return std::nullopt;
+  }
+  const double a = std::fabs(31 - std::floor(x / 240 - 4.5));
+  const double b = std::fabs(31 - std::floor(y / 240 - 1.5));
+  return static_cast<LampIndex>(b * 8 + a - 206);
+}
+
+}  // namespace glyphgrid

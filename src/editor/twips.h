@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+#include "editor/lamp_colour.h"
+
+namespace glyphgrid {
+
+// Windows are laid out in twips; one logical pixel is 15 twips (96 DPI). Qt's device-pixel ratio
+// scales logical pixels on high-DPI screens.
+inline constexpr double TwipsPerPixel = 15.0;
+
+inline int TwipsToPixels(int twips) {
+  return qRound(twips / TwipsPerPixel);
+}
+
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
+}
+
+inline QRectF TwipsRectF(int left, int top, int width, int height) {
+  return {left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel, height / TwipsPerPixel};
+}
+
+// A lamp colour is &H00BBGGRR: red in the low byte.
+inline QColor ToQColor(LampColour colour) {
+  return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+}  // namespace glyphgrid

@@ -1,0 +1,18 @@
+#include <QApplication>
+
+#include "app_info.h"
+#include "editor/form1.h"
+#include "editor/qt_toolkit.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(glyphgrid::ApplicationTitle);
+  QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                          .arg(glyphgrid::VersionMajor)
+                                          .arg(glyphgrid::VersionMinor)
+                                          .arg(glyphgrid::VersionRevision));
+  glyphgrid::QtToolkit toolkit;
+  glyphgrid::Form1 form1(toolkit);
+  form1.show();
+  return QApplication::exec();
+}
