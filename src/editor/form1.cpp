@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 
+#include "about/frm_about.h"
 #include "data/data_text.h"
 #include "data/form2.h"
 #include "data/text_box.h"
@@ -94,6 +95,17 @@ Form2* Form1::ExistingViewer() const {
   return form2_;
 }
 
+frmAbout* Form1::ExistingAbout() const {
+  return frm_about_;
+}
+
+void Form1::ShowAbout() {
+  if (!frm_about_) {
+    frm_about_ = new frmAbout(toolkit_, this);
+  }
+  frm_about_->show();
+}
+
 void Form1::GenerateData() {
   Viewer().Text1().SetText(QString::fromLatin1(DataText(lamps_)));
 }
@@ -146,6 +158,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::Form_Unload() {
   delete form2_;
+  delete frm_about_;
   toolkit_.EndProgram();
 }
 

@@ -12,6 +12,7 @@ namespace glyphgrid {
 class ClientArea;
 class Form2;
 class Toolkit;
+class frmAbout;
 
 // The main window and the whole editor: owns the lamps and every operation on the pattern.
 class Form1 : public QMainWindow {
@@ -28,10 +29,17 @@ class Form1 : public QMainWindow {
   // destroyed it.
   Form2& Viewer();
   Form2* ExistingViewer() const;
+  frmAbout* ExistingAbout() const;
 
   void GenerateData();
   void ClearDisplay();
   void ExitProgram();
+  void ShowAbout();
+
+  void SavePattern();
+  void SaveColourPattern();
+  void NewDisplay();
+  void LoadPattern();
 
   void CycleAllColours();
   void CycleLitColours();
@@ -55,12 +63,14 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void CopyViewerText();
   void RepaintLamps();
+  void SaveText(const QByteArray& bytes);
   void ApplyToLamps(void (*operation)(LampMatrix&));
 
   Toolkit& toolkit_;
   LampMatrix lamps_;
   ClientArea* client_area_;
   QPointer<Form2> form2_;
+  QPointer<frmAbout> frm_about_;
 };
 
 }  // namespace glyphgrid

@@ -8,6 +8,16 @@ namespace glyphgrid {
 // whichever control has the focus.
 void Form1::CreateMenus() {
   QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&New", QKeySequence("Ctrl+N"), this, &Form1::NewDisplay)
+      ->setObjectName("actionNew");
+  file->addAction("&Open...", QKeySequence("Ctrl+O"), this, &Form1::LoadPattern)
+      ->setObjectName("actionOpen");
+  file->addAction("&Save...", QKeySequence("Ctrl+S"), this, &Form1::SavePattern)
+      ->setObjectName("actionSave");
+  file->addAction("Save &Colour Pattern...", QKeySequence("Ctrl+Shift+S"), this,
+                  &Form1::SaveColourPattern)
+      ->setObjectName("actionSaveColourPattern");
+  file->addSeparator();
   QAction* exit = file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &Form1::ExitProgram);
   exit->setObjectName("actionExit");
 
@@ -41,6 +51,9 @@ void Form1::CreateMenus() {
     pattern->addAction(operation.text, QKeySequence(operation.shortcut), this, operation.handler)
         ->setObjectName(operation.name);
   }
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");
 }
 
 }  // namespace glyphgrid

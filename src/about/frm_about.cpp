@@ -1,0 +1,140 @@
+#include "about/frm_about.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <cmath>
+#include <utility>
+
+#include "app_info.h"
+#include "editor/app_icon.h"
+
+namespace glyphgrid {
+
+namespace {
+
+constexpr double TwipsPerPixel = 15.0;
+
+int Pixels(int twips) {
+  return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
+
+QRect TwipRect(int left, int top, int width, int height) {
+  return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
+}
+
+// A horizontal line from x1 to x2 at y, all in twips, as a thin filled widget.
+QWidget* MakeLine(QWidget* parent, const QString& name, int x1, int x2, int y, int thickness,
+                  const QColor& colour) {
+  auto* line = new QWidget(parent);
+  line->setObjectName(name);
+  line->setGeometry(Pixels(x1), Pixels(y), Pixels(x2) - Pixels(x1) + 1, thickness);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, colour);
+  line->setPalette(palette);
+  line->setAutoFillBackground(true);
+  line->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return line;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setGeometry(rect);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption,
+                        const QRect& rect) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(rect);
+  return button;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(Toolkit& toolkit, QWidget* parent)
+    : frmAbout(toolkit, SystemSysInfoSources(), parent) {}
+
+frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      toolkit_(toolkit),
+      sources_(std::move(sources)) {
+  setObjectName("frmAbout");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(false);
+  setWindowTitle("Kestrova");
+  setWindowIcon(AppIcon());
+  setFixedSize(Pixels(5730), Pixels(2190));
+
+  picIcon_ = new QLabel(this);
+  picIcon_->setObjectName("picIcon");
+  picIcon_->setGeometry(TwipRect(240, 240, 780, 780));
+  picIcon_->setAlignment(Qt::AlignCenter);
+  picIcon_->setPixmap(AppIcon().pixmap(picIcon_->size()));
+  picIcon_->setFocusPolicy(Qt::TabFocus);
+
+  cmdOK_ = MakeButton(this, "cmdOK", "OK", TwipRect(1080, 1560, 1260, 345));
+  cmdOK_->setDefault(true);
+  cmdSysInfo_ = MakeButton(this, "cmdSysInfo", "&System Info...", TwipRect(3120, 1560, 1245, 345));
+
+  lblTitle_ = MakeLabel(this, "lblTitle", "LED GLYPHGRID SYSTEM", TwipRect(1320, 240, 3885, 480));
+  lblTitle_->setFont(QFont("Times", 12, QFont::Bold));
+  QPalette title_palette = lblTitle_->palette();
+  title_palette.setColor(QPalette::WindowText, Qt::black);
+  lblTitle_->setPalette(title_palette);
+
+  // The grey line lies on top of the upper half of the white one: together an etched groove.
+  MakeLine(this, "Line1_0", 105, 5654, 1320, 2, QColor(0xFF, 0xFF, 0xFF));
+  MakeLine(this, "Line1_1", 120, 5684, 1320, 1, QColor(0x80, 0x80, 0x80))->raise();
+
+  lblVersion_ = MakeLabel(this, "lblVersion", "Version. 1.0", TwipRect(1050, 780, 3885, 225));
+
+  setTabOrder(cmdOK_, picIcon_);
+  setTabOrder(picIcon_, cmdSysInfo_);
+  cmdOK_->setFocus();
+
+  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+  connect(cmdSysInfo_, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+  Form_Load();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+  // Escape presses OK, the cancel button, instead of QDialog's reject.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    cmdOK_->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void frmAbout::Form_Load() {
+  setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
+  lblVersion_->setText(
+      QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+  lblTitle_->setText(ApplicationTitle);
+}
+
+void frmAbout::cmdOK_Click() {
+  close();
+}
+
+void frmAbout::cmdSysInfo_Click() {
+  StartSysInfo();
+}
+
+void frmAbout::StartSysInfo() {
+  const std::optional<std::string> program = SysInfoProgram(sources_);
+  if (program && toolkit_.StartProgram(QString::fromLocal8Bit(*program))) {
+    return;
+  }
+  toolkit_.ShowMessage(this, "System Information Is Unavailable At This Time", ApplicationTitle);
+}
+
+}  // namespace glyphgrid
