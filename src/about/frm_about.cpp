@@ -3,32 +3,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <cmath>
 #include <utility>
 
 #include "app_info.h"
 #include "editor/app_icon.h"
+#include "editor/twips.h"
 
 namespace glyphgrid {
 
 namespace {
-
-constexpr double TwipsPerPixel = 15.0;
-
-int Pixels(int twips) {
-  return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
-
-QRect TwipRect(int left, int top, int width, int height) {
-  return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
 
 // A horizontal line from x1 to x2 at y, all in twips, as a thin filled widget.
 QWidget* MakeLine(QWidget* parent, const QString& name, int x1, int x2, int y, int thickness,
                   const QColor& colour) {
   auto* line = new QWidget(parent);
   line->setObjectName(name);
-  line->setGeometry(Pixels(x1), Pixels(y), Pixels(x2) - Pixels(x1) + 1, thickness);
+  line->setGeometry(TwipsToPixels(x1), TwipsToPixels(y), TwipsToPixels(x2) - TwipsToPixels(x1) + 1,
+                    thickness);
   QPalette palette = line->palette();
   palette.setColor(QPalette::Window, colour);
   line->setPalette(palette);
@@ -70,20 +61,20 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
   setModal(false);
   setWindowTitle("Kestrova");
   setWindowIcon(AppIcon());
-  setFixedSize(Pixels(5730), Pixels(2190));
+  setFixedSize(TwipsToPixels(5730), TwipsToPixels(2190));
 
   picIcon_ = new QLabel(this);
   picIcon_->setObjectName("picIcon");
-  picIcon_->setGeometry(TwipRect(240, 240, 780, 780));
+  picIcon_->setGeometry(TwipsRect(240, 240, 780, 780));
   picIcon_->setAlignment(Qt::AlignCenter);
   picIcon_->setPixmap(AppIcon().pixmap(picIcon_->size()));
   picIcon_->setFocusPolicy(Qt::TabFocus);
 
-  cmdOK_ = MakeButton(this, "cmdOK", "OK", TwipRect(1080, 1560, 1260, 345));
+  cmdOK_ = MakeButton(this, "cmdOK", "OK", TwipsRect(1080, 1560, 1260, 345));
   cmdOK_->setDefault(true);
-  cmdSysInfo_ = MakeButton(this, "cmdSysInfo", "&System Info...", TwipRect(3120, 1560, 1245, 345));
+  cmdSysInfo_ = MakeButton(this, "cmdSysInfo", "&System Info...", TwipsRect(3120, 1560, 1245, 345));
 
-  lblTitle_ = MakeLabel(this, "lblTitle", "LED GLYPHGRID SYSTEM", TwipRect(1320, 240, 3885, 480));
+  lblTitle_ = MakeLabel(this, "lblTitle", "LED GLYPHGRID SYSTEM", TwipsRect(1320, 240, 3885, 480));
   lblTitle_->setFont(QFont("Times", 12, QFont::Bold));
   QPalette title_palette = lblTitle_->palette();
   title_palette.setColor(QPalette::WindowText, Qt::black);
@@ -93,7 +84,7 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
   MakeLine(this, "Line1_0", 105, 5654, 1320, 2, QColor(0xFF, 0xFF, 0xFF));
   MakeLine(this, "Line1_1", 120, 5684, 1320, 1, QColor(0x80, 0x80, 0x80))->raise();
 
-  lblVersion_ = MakeLabel(this, "lblVersion", "Version. 1.0", TwipRect(1050, 780, 3885, 225));
+  lblVersion_ = MakeLabel(this, "lblVersion", "Version. 1.0", TwipsRect(1050, 780, 3885, 225));
 
   setTabOrder(cmdOK_, picIcon_);
   setTabOrder(picIcon_, cmdSysInfo_);
