@@ -10,7 +10,7 @@
 
 #include "fake_registry.h"
 #include "support/fake_toolkit.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace glyphgrid {
 namespace {

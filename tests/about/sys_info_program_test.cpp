@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fake_registry.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace glyphgrid {
 namespace {

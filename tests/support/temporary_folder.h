@@ -14,7 +14,7 @@ class TemporaryFolder {
     std::random_device random;
     do {
       path_ = std::filesystem::temp_directory_path() /
-              ("glyphgrid-about-" + std::to_string(random()) + std::to_string(random()));
+              ("glyphgrid-test-" + std::to_string(random()) + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
   }
   TemporaryFolder(const TemporaryFolder&) = delete;
@@ -25,6 +25,11 @@ class TemporaryFolder {
   }
 
   std::string Path() const { return path_.string(); }
+  std::filesystem::path PathOf(const std::string& name) const { return path_ / name; }
+
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path_ / name, std::ios::binary) << bytes;
+  }
 
   // A shell script that does nothing; executable or not. Returns its path.
   std::string AddProgram(const std::string& name, bool executable = true) const {

@@ -1,0 +1,49 @@
+#include "cli/pattern_formats.h"
+
+#include "cli/data_reader.h"
+#include "cli/grid_text.h"
+#include "data/data_text.h"
+#include "files/colour_planes.h"
+
+namespace glyphgrid {
+
+std::optional<PatternFormat> PatternFormatNamed(std::string_view name) {
+  if (name == "planes") {
+    return PatternFormat::Planes;
+  }
+  if (name == "grid") {
+    return PatternFormat::Grid;
+  }
+  if (name == "data") {
+    return PatternFormat::Data;
+  }
+  return std::nullopt;
+}
+
+std::variant<LampMatrix, ParseError> ParsePattern(PatternFormat format, std::string_view text) {
+  switch (format) {
+    case PatternFormat::Grid:
+      return ParseGrid(text);
+    case PatternFormat::Data:
+      return ParseDataText(text);
+    case PatternFormat::Planes:
+      break;
+  }
+  LampMatrix lamps;
+  ApplyColourPlanes(std::string(text), lamps);
+  return lamps;
+}
+
+std::string PatternText(PatternFormat format, const LampMatrix& lamps) {
+  switch (format) {
+    case PatternFormat::Grid:
+      return GridText(lamps);
+    case PatternFormat::Data:
+      return DataText(lamps) + "\n";
+    case PatternFormat::Planes:
+      break;
+  }
+  return ColourPlaneText(lamps);
+}
+
+}  // namespace glyphgrid
