@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <random>
 #include <span>
+#include <tuple>
+#include <utility>
 
 #include "operations/test_patterns.h"
 
@@ -13,129 +15,67 @@ namespace {
 
 using Shift = void (*)(LampMatrix&);
 
-constexpr LampColour LitColours[] = {LampRed, LampGreen, LampOrange};
-constexpr LampColour RedOnly[] = {LampRed};
-
-void RunTimes(Shift shift, LampMatrix& lamps, int times) {
-  for (int run = 0; run < times; ++run) {
-    shift(lamps);
+// Red where listed, grey elsewhere.
+LampMatrix Red(std::initializer_list<LampIndex> lit) {
+  LampMatrix lamps;
+  for (LampIndex i : lit) {
+    lamps.SetColour(i, LampRed);
   }
+  return lamps;
 }
 
-TEST(PatternShiftsTest, LitLampsMove) {
-  struct Example {
-    const char* name;
-    Shift shift;
-    std::initializer_list<LampIndex> lit_before;
-    std::initializer_list<LampIndex> lit_after;
-    std::span<const LampColour> colours;  // lamp colours that move this way
-  };
-  const Example examples[] = {
-      {"corners up", ShiftUp, {0, 63}, {8}, LitColours},
-      {"corners down", ShiftDown, {0, 63}, {55}, LitColours},
-      {"corners left", ShiftLeft, {0, 63}, {0, 1}, LitColours},
-      {"corners right", ShiftRight, {0, 63}, {62, 63}, RedOnly},
-      {"bottom left, left", ShiftLeft, {7}, {8}, LitColours},
-      {"bottom left, right", ShiftRight, {7}, {6}, RedOnly},
-      {"bottom left, up", ShiftUp, {7}, {15}, LitColours},
-      {"bottom left, down", ShiftDown, {7}, {}, LitColours},
-      {"lamp 8, right", ShiftRight, {8}, {7}, RedOnly},
-      {"lamp 8, left", ShiftLeft, {8}, {9}, LitColours},
-      {"lamp 8, down", ShiftDown, {8}, {0}, LitColours},
-      {"top row evens, down", ShiftDown, {56, 58, 60, 62}, {48, 50, 52, 54}, LitColours},
-      {"top row evens, up", ShiftUp, {56, 58, 60, 62}, {}, LitColours},
-  };
-  for (const Example& e : examples) {
-    for (LampColour colour : e.colours) {
-      LampMatrix lamps = WithLamps(e.lit_before, colour);
-      e.shift(lamps);
-      EXPECT_EQ(ColoursOf(lamps), ColoursOf(WithLamps(e.lit_after, colour)))
-          << e.name << ", colour " << colour;
-    }
-  }
-}
-
-TEST(PatternShiftsTest, ShiftRightOnlyStepsFromRedAndGrey) {
-  struct Example {
-    const char* name;
-    LampMatrix before;
-    LampMatrix after;
-  };
-  const Example examples[] = {
-      {"green 10, orange 11", Pattern(LampGrey, {{10, LampGreen}, {11, LampOrange}}),
+TEST(PatternShiftsTest, Examples) {
+  // Shift, runs, lamps before, lamps after.
+  const std::tuple<Shift, int, LampMatrix, LampMatrix> examples[] = {
+      {ShiftUp, 1, Red({0, 63}), Red({8})},
+      {ShiftDown, 1, Red({0, 63}), Red({55})},
+      {ShiftLeft, 1, Red({0, 63}), Red({0, 1})},
+      {ShiftRight, 1, Red({0, 63}), Red({62, 63})},
+      {ShiftLeft, 1, Red({7}), Red({8})},
+      {ShiftRight, 1, Red({7}), Red({6})},
+      {ShiftUp, 1, Red({7}), Red({15})},
+      {ShiftDown, 1, Red({7}), Red({})},
+      {ShiftRight, 1, Red({8}), Red({7})},
+      {ShiftLeft, 1, Red({8}), Red({9})},
+      {ShiftDown, 1, Red({8}), Red({0})},
+      {ShiftDown, 1, Red({56, 58, 60, 62}), Red({48, 50, 52, 54})},
+      {ShiftUp, 1, Red({56, 58, 60, 62}), Red({})},
+      {ShiftUp, 7, Red({0, 1, 2, 3, 4, 5, 6, 7}), Red({56, 57, 58, 59, 60, 61, 62, 63})},
+      {ShiftRight, 1, Pattern(LampGrey, {{10, LampGreen}, {11, LampOrange}}),
        Pattern(LampGrey, {{9, LampGreen}, {10, LampGreen}})},
-      {"red 15, orange 16", Pattern(LampGrey, {{15, LampRed}, {16, LampOrange}}),
-       Pattern(LampGrey, {{14, LampRed}, {15, LampRed}})},
+      {ShiftRight, 1, Pattern(LampGrey, {{15, LampRed}, {16, LampOrange}}), Red({14, 15})},
   };
-  for (const Example& e : examples) {
-    LampMatrix lamps = e.before;
-    ShiftRight(lamps);
-    EXPECT_EQ(ColoursOf(lamps), ColoursOf(e.after)) << e.name;
+  for (const auto& [shift, times, before, after] : examples) {
+    LampMatrix lamps = before;
+    RunTimes(shift, lamps, times);
+    EXPECT_EQ(lamps, after) << "from" << testing::PrintToString(before);
   }
 }
 
-TEST(PatternShiftsTest, EightRowShiftsBlankAnyPatternSevenNeedNot) {
-  struct Case {
-    const char* name;
-    Shift shift;
-    int entering_row;
-    int leaving_row;
-  };
-  const Case cases[] = {{"up", ShiftUp, 0, 7}, {"down", ShiftDown, 7, 0}};
-  std::mt19937 random(8);
-  for (const Case& c : cases) {
-    for (int pattern = 0; pattern < 50; ++pattern) {
-      LampMatrix lamps = RandomPattern(random, FourColours);
-      RunTimes(c.shift, lamps, 8);
-      EXPECT_EQ(ColoursOf(lamps), ColoursOf(LampMatrix())) << c.name;
-    }
-    LampMatrix lamps;
-    LampMatrix expected;
-    for (int column = 0; column < LampsPerRow; ++column) {
-      lamps.SetColour(LampIndexOf(c.entering_row, column), LampRed);
-      expected.SetColour(LampIndexOf(c.leaving_row, column), LampRed);
-    }
-    RunTimes(c.shift, lamps, 7);
-    EXPECT_EQ(ColoursOf(lamps), ColoursOf(expected)) << c.name;
-  }
-}
-
-TEST(PatternShiftsTest, SixtyThreeStripShiftsSpreadTheTrailingLamp) {
-  struct Case {
-    const char* name;
-    Shift shift;
-    LampIndex trailing;
-    std::span<const LampColour> palette;
-  };
-  const Case cases[] = {{"left", ShiftLeft, 0, FourColours}, {"right", ShiftRight, 63, RedAndGrey}};
+TEST(PatternShiftsTest, EightUpShiftsBlankAndSixtyThreeLeftShiftsSpreadLampZero) {
   std::mt19937 random(63);
-  for (const Case& c : cases) {
-    for (int pattern = 0; pattern < 50; ++pattern) {
-      LampMatrix lamps = RandomPattern(random, c.palette);
-      const LampColour trailing = lamps.Colour(c.trailing);
-      RunTimes(c.shift, lamps, 63);
-      EXPECT_EQ(ColoursOf(lamps), ColoursOf(Pattern(trailing))) << c.name;
-    }
+  for (int pattern = 0; pattern < 50; ++pattern) {
+    LampMatrix up = RandomPattern(random, FourColours);
+    LampMatrix left = up;
+    const LampMatrix spread = Pattern(up.Colour(0));
+    RunTimes(ShiftUp, up, 8);
+    RunTimes(ShiftLeft, left, 63);
+    EXPECT_EQ(up, LampMatrix());
+    EXPECT_EQ(left, spread);
   }
 }
 
-using Rule = LampColour (*)(const LampMatrix& old, LampIndex j);
-
-LampColour FromBelow(const LampMatrix& old, LampIndex j) {
-  return j >= 8 ? old.Colour(j - 8) : LampGrey;
-}
-LampColour FromAbove(const LampMatrix& old, LampIndex j) {
-  return j < 56 ? old.Colour(j + 8) : LampGrey;
-}
-LampColour FromPrevious(const LampMatrix& old, LampIndex j) {
-  return j >= 1 ? old.Colour(j - 1) : old.Colour(0);
-}
-LampColour FromNext(const LampMatrix& old, LampIndex j) {
-  return j <= 62 ? old.Colour(j + 1) : old.Colour(63);
+// Lamp j takes the colour that lamp j - offset had; where there is no such lamp, a row shift
+// leaves it grey and a strip shift leaves it as it was.
+LampColour NetEffect(const LampMatrix& old, LampIndex j, int offset) {
+  const LampIndex from = j - offset;
+  return from >= 0 && from < LampCount ? old.Colour(from)
+         : offset % 8 == 0             ? LampGrey
+                                       : old.Colour(j);
 }
 
-// Step k of ShiftRight runs when it is not skipped and lamp k started red or grey; lamp j takes
-// lamp j + 1's colour when step j or step j + 1 ran.
+// With green and orange lamps about: step k runs when it is not skipped and lamp k started red or
+// grey; lamp j takes lamp j + 1's colour when step j or step j + 1 ran.
 LampColour ShiftRightGeneralRule(const LampMatrix& old, LampIndex j) {
   const auto step_runs = [&old](LampIndex k) {
     return k >= 1 && k <= 62 && k % 8 != 7 &&
@@ -144,34 +84,23 @@ LampColour ShiftRightGeneralRule(const LampMatrix& old, LampIndex j) {
   return step_runs(j) || step_runs(j + 1) ? old.Colour(j + 1) : old.Colour(j);
 }
 
-TEST(PatternShiftsTest, RandomPatternsFollowTheNetEffect) {
-  struct Case {
-    const char* name;
-    Shift shift;
-    Rule rule;
-    std::span<const LampColour> palette;
-  };
-  const Case cases[] = {
-      {"up, red and grey", ShiftUp, FromBelow, RedAndGrey},
-      {"down, red and grey", ShiftDown, FromAbove, RedAndGrey},
-      {"left, red and grey", ShiftLeft, FromPrevious, RedAndGrey},
-      {"right, red and grey", ShiftRight, FromNext, RedAndGrey},
-      {"up, four colours", ShiftUp, FromBelow, FourColours},
-      {"down, four colours", ShiftDown, FromAbove, FourColours},
-      {"left, four colours", ShiftLeft, FromPrevious, FourColours},
-      {"right, four colours", ShiftRight, ShiftRightGeneralRule, FourColours},
-  };
+TEST(PatternShiftsTest, RandomPatternsFollowTheirRule) {
+  const std::pair<Shift, int> shifts[] = {
+      {ShiftUp, 8}, {ShiftDown, -8}, {ShiftLeft, 1}, {ShiftRight, -1}};
+  const std::span<const LampColour> palettes[] = {RedAndGrey, FourColours};
   std::mt19937 random(42);
-  for (const Case& c : cases) {
-    for (int pattern = 0; pattern < 200; ++pattern) {
-      const LampMatrix old = RandomPattern(random, c.palette);
+  for (const auto& [shift, offset] : shifts) {
+    for (int pattern = 0; pattern < 400; ++pattern) {
+      const bool four_colours = pattern % 2 == 1;
+      const LampMatrix old = RandomPattern(random, palettes[pattern % 2]);
       LampMatrix expected;
       for (LampIndex j = 0; j < LampCount; ++j) {
-        expected.SetColour(j, c.rule(old, j));
+        expected.SetColour(j, four_colours && shift == ShiftRight ? ShiftRightGeneralRule(old, j)
+                                                                  : NetEffect(old, j, offset));
       }
       LampMatrix lamps = old;
-      c.shift(lamps);
-      ASSERT_EQ(ColoursOf(lamps), ColoursOf(expected)) << c.name << ", pattern " << pattern;
+      shift(lamps);
+      ASSERT_EQ(lamps, expected) << "offset " << offset << ", pattern " << pattern;
     }
   }
 }

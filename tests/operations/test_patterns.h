@@ -1,10 +1,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <ostream>
 #include <random>
 #include <span>
 #include <utility>
-#include <vector>
 
 #include "editor/lamp_matrix.h"
 
@@ -12,6 +12,12 @@ namespace glyphgrid {
 
 inline constexpr LampColour FourColours[] = {LampGrey, LampRed, LampGreen, LampOrange};
 inline constexpr LampColour RedAndGrey[] = {LampGrey, LampRed};
+
+inline void RunTimes(void (*operation)(LampMatrix&), LampMatrix& lamps, int times) {
+  for (int run = 0; run < times; ++run) {
+    operation(lamps);
+  }
+}
 
 // Every lamp `rest`, except the listed ones.
 inline LampMatrix Pattern(LampColour rest,
@@ -26,31 +32,19 @@ inline LampMatrix Pattern(LampColour rest,
   return pattern;
 }
 
-// Grey everywhere except the given lamps.
-inline LampMatrix WithLamps(std::initializer_list<LampIndex> indices, LampColour colour) {
-  LampMatrix lamps;
-  for (LampIndex i : indices) {
-    lamps.SetColour(i, colour);
-  }
-  return lamps;
-}
-
 inline LampMatrix RandomPattern(std::mt19937& random, std::span<const LampColour> palette) {
-  std::uniform_int_distribution<std::size_t> pick(0, palette.size() - 1);
   LampMatrix lamps;
   for (LampIndex i = 0; i < LampCount; ++i) {
-    lamps.SetColour(i, palette[pick(random)]);
+    lamps.SetColour(i, palette[random() % palette.size()]);
   }
   return lamps;
 }
 
-// A vector prints lamp by lamp when an expectation fails.
-inline std::vector<LampColour> ColoursOf(const LampMatrix& lamps) {
-  std::vector<LampColour> colours;
+// A failed expectation prints the colours lamp by lamp instead of the matrix's bytes.
+inline void PrintTo(const LampMatrix& lamps, std::ostream* out) {
   for (LampIndex i = 0; i < LampCount; ++i) {
-    colours.push_back(lamps.Colour(i));
+    *out << ' ' << lamps.Colour(i);
   }
-  return colours;
 }
 
 }  // namespace glyphgrid
