@@ -1,9 +1,7 @@
 #include "editor/form1.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPushButton>
 
 #include "about/frm_about.h"
@@ -19,8 +17,6 @@
 namespace glyphgrid {
 
 namespace {
-
-constexpr const char* QuestionTitle = "Kestrova";
 
 QPushButton* AddButton(QWidget* frame, const char* name, const QString& caption,
                        const QString& tooltip, const QRect& geometry) {
@@ -119,14 +115,14 @@ void Form1::ExitProgram() {
 }
 
 void Form1::Command1_Click() {
-  if (toolkit_.AskYesNo(this, "Do you want to clear the Display!", QuestionTitle)) {
+  if (toolkit_.AskYesNo(this, "Do you want to clear the Display!", MessageTitle)) {
     lamps_.ClearAll();
     RepaintLamps();
   }
 }
 
 void Form1::Command3_Click() {
-  if (toolkit_.AskYesNo(this, "Are you sure you want to Quit!", QuestionTitle)) {
+  if (toolkit_.AskYesNo(this, "Are you sure you want to Quit!", MessageTitle)) {
     close();
   }
 }
@@ -138,11 +134,7 @@ void Form1::Command5_Click() {
 
 void Form1::Command10_Click() {
   GenerateData();
-  CopyViewerText();
-}
-
-void Form1::CopyViewerText() {
-  QGuiApplication::clipboard()->setText(Viewer().Text1().Text());
+  Viewer().Command1_Click();
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {

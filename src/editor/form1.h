@@ -58,10 +58,12 @@ class Form1 : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The title of every question and message the editor asks or shows about the pattern.
+  static constexpr const char* MessageTitle = "Kestrova";
+
   void Form_Unload();
   void CreateControls();
   void CreateMenus();
-  void CopyViewerText();
   void RepaintLamps();
   void SaveText(const QByteArray& bytes);
   void ApplyToLamps(void (*operation)(LampMatrix&));

@@ -14,7 +14,6 @@ namespace {
 
 const QString PatternFilter = QStringLiteral("Bas Files (*.bas*)");
 const QString FileCaption = QStringLiteral("Kestrova -");
-const QString MessageTitle = QStringLiteral("Kestrova");
 
 }  // namespace
 

@@ -38,7 +38,6 @@ bool QtToolkit::StartProgram(const QString& path) {
 }
 
 void QtToolkit::EndProgram() {
-  QApplication::closeAllWindows();
   QApplication::exit(0);
 }
 
