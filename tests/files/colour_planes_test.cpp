@@ -7,7 +7,7 @@
 #include <string_view>
 #include <utility>
 
-#include "operations/test_patterns.h"
+#include "support/test_patterns.h"
 
 namespace glyphgrid {
 namespace {

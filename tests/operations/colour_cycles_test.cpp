@@ -5,7 +5,7 @@
 #include <random>
 #include <tuple>
 
-#include "operations/test_patterns.h"
+#include "support/test_patterns.h"
 
 namespace glyphgrid {
 namespace {

@@ -8,7 +8,7 @@
 #include <tuple>
 #include <utility>
 
-#include "operations/test_patterns.h"
+#include "support/test_patterns.h"
 
 namespace glyphgrid {
 namespace {

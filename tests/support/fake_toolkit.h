@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <deque>
 #include <optional>
+#include <vector>
 
 #include "editor/toolkit.h"
 
@@ -21,20 +23,52 @@ class FakeToolkit final : public Toolkit {
 
   std::deque<bool> answers;
   std::deque<std::optional<QString>> file_names;
-  // Programs that StartProgram accepts; every other path fails to start.
-  QStringList startable;
+  QStringList startable;  // every other program fails to start
   std::vector<Call> calls;
 
-  bool AskYesNo(QWidget* parent, const QString& prompt, const QString& title) override;
-  void ShowMessage(QWidget* parent, const QString& text, const QString& title) override;
-  void ShowError(QWidget* parent, const QString& text, const QString& title) override;
-  std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter) override;
-  std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter) override;
-  bool StartProgram(const QString& path) override;
-  void EndProgram() override;
+  bool AskYesNo(QWidget*, const QString& prompt, const QString& title) override {
+    Record("question", prompt, title);
+    return Next(answers, false);
+  }
+  void ShowMessage(QWidget*, const QString& text, const QString& title) override {
+    Record("message", text, title);
+  }
+  void ShowError(QWidget*, const QString& text, const QString& title) override {
+    Record("error", text, title);
+  }
+  std::optional<QString> ChooseSaveFile(QWidget*, const QString& filter) override {
+    Record("save", filter);
+    return Next(file_names, std::optional<QString>());
+  }
+  std::optional<QString> ChooseOpenFile(QWidget*, const QString& filter) override {
+    Record("open", filter);
+    return Next(file_names, std::optional<QString>());
+  }
+  bool StartProgram(const QString& path) override {
+    Record("start", path);
+    return startable.contains(path);
+  }
+  void EndProgram() override { Record("end"); }
 
-  // The calls of one kind, in order.
-  std::vector<Call> CallsOf(const QString& kind) const;
+  std::vector<Call> CallsOf(const QString& kind) const {
+    std::vector<Call> result;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(result),
+                 [&kind](const Call& call) { return call.kind == kind; });
+    return result;
+  }
+
+ private:
+  void Record(const QString& kind, const QString& text = {}, const QString& title = {}) {
+    calls.push_back({kind, text, title});
+  }
+  template <typename T>
+  static T Next(std::deque<T>& queue, T fallback) {
+    if (!queue.empty()) {
+      fallback = std::move(queue.front());
+      queue.pop_front();
+    }
+    return fallback;
+  }
 };
 
 }  // namespace glyphgrid

@@ -41,8 +41,6 @@ class TemporaryFolder {
     return file.string();
   }
 
-  void AddFolder(const std::string& name) const { std::filesystem::create_directory(path_ / name); }
-
  private:
   std::filesystem::path path_;
 };
