@@ -24,8 +24,9 @@ BENCHMARK(BM_MainWindowToFirstPaint)->Unit(benchmark::kMillisecond);
 }  // namespace glyphgrid
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM",
-          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
   // The offscreen platform warns on every window shown; the timings are what matter here.
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   QApplication app(argc, argv);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "files/colour_planes.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -31,12 +33,12 @@ std::variant<std::string, InputFailure> ReadInputFile(const std::string& path) {
     return Unreadable("open", name, errno);
   }
   // Reading one byte past the limit tells a large file without reading all of it.
-  std::string bytes(MaxInputSize + 1, '\0');
+  std::string bytes(MaxPatternTextSize + 1, '\0');
   const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
   if (std::ferror(file.get())) {
     return Unreadable("read", name, errno);
   }
-  if (read > MaxInputSize) {
+  if (read > MaxPatternTextSize) {
     return TooLarge(name);
   }
   bytes.resize(read);
@@ -44,13 +46,13 @@ std::variant<std::string, InputFailure> ReadInputFile(const std::string& path) {
 }
 
 std::variant<std::string, InputFailure> ReadInputStream(std::istream& in, const std::string& name) {
-  std::string bytes(MaxInputSize + 1, '\0');
+  std::string bytes(MaxPatternTextSize + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) {
     return InputFailure{InputFailure::Kind::Unreadable, "cannot read " + name};
   }
   const auto read = static_cast<std::size_t>(in.gcount());
-  if (read > MaxInputSize) {
+  if (read > MaxPatternTextSize) {
     return TooLarge(name);
   }
   bytes.resize(read);

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <istream>
 #include <string>
 #include <variant>
 
 namespace glyphgrid {
-
-// A pattern is a few hundred bytes; anything much larger is the wrong file.
-inline constexpr std::size_t MaxInputSize = 1024 * 1024;
 
 struct InputFailure {
   enum class Kind { Unreadable, TooLarge };
@@ -16,7 +12,7 @@ struct InputFailure {
   std::string message;  // names the input and the reason
 };
 
-// The whole input as bytes, each byte one character; refused when it exceeds MaxInputSize.
+// The whole input as bytes, each byte one character; refused when it exceeds MaxPatternTextSize.
 std::variant<std::string, InputFailure> ReadInputFile(const std::string& path);
 std::variant<std::string, InputFailure> ReadInputStream(std::istream& in, const std::string& name);
 

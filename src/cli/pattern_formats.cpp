@@ -30,7 +30,7 @@ std::variant<LampMatrix, ParseError> ParsePattern(PatternFormat format, std::str
       break;
   }
   LampMatrix lamps;
-  ApplyColourPlanes(std::string(text), lamps);
+  ApplyColourPlanes(text, lamps);
   return lamps;
 }
 

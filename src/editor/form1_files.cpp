@@ -61,7 +61,9 @@ void Form1::LoadPattern() {
   TextBox& text1 = Viewer().Text1();
   text1.SetText(QString::fromLatin1(std::get<QByteArray>(read)));
   setWindowTitle(FileCaption + name->toUpper());
-  ApplyColourPlanes(text1.Text().toLatin1().toStdString(), lamps_);
+  const QByteArray bytes = text1.Text().toLatin1();
+  ApplyColourPlanes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                    lamps_);
   RepaintLamps();
 }
 

@@ -69,12 +69,11 @@ void AppendPlaneLine(std::string& text, const LampMatrix& lamps, int column,
 
 }  // namespace
 
-void ApplyColourPlanes(const std::string& text, LampMatrix& lamps) {
+void ApplyColourPlanes(std::string_view text, LampMatrix& lamps) {
   // Trailing separators are followed only by empty characters: dropping them changes no lamp and
   // spares every pass that reaches them a walk over the whole run.
   const std::size_t last = text.find_last_not_of(Separators);
-  const std::string_view read =
-      last == std::string::npos ? std::string_view() : std::string_view(text).substr(0, last + 1);
+  const std::string_view read = text.substr(0, last == std::string_view::npos ? 0 : last + 1);
   for (int pair = 0; pair < LampsPerRow; ++pair) {
     const int column = LampsPerRow - 1 - pair;
     const std::size_t red_start = 2 * ColourPlaneWindowLength * static_cast<std::size_t>(pair);

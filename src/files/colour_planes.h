@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "editor/lamp_matrix.h"
 
@@ -10,6 +11,10 @@ namespace glyphgrid {
 // A colour-plane text is read in windows of 48 characters: a line of 46 characters and its CR LF.
 inline constexpr std::size_t ColourPlaneLineLength = 46;
 inline constexpr std::size_t ColourPlaneWindowLength = ColourPlaneLineLength + 2;
+// Pattern texts are a few hundred bytes; the editor and the command-line tool refuse anything
+// larger than this, so a wrong pick cannot freeze them.
+inline constexpr std::size_t MaxPatternTextSize = 1024 * 1024;
+
 // A red and a green line for each column, leftmost column first.
 inline constexpr int ColourPlaneLineCount = 16;
 inline constexpr std::size_t ColourPlaneTextLength = ColourPlaneLineCount * ColourPlaneWindowLength;
@@ -21,7 +26,7 @@ inline constexpr std::size_t ColourPlaneTextLength = ColourPlaneLineCount * Colo
 // green window "1" turns a red lamp orange and a grey lamp green. "&", "B", "," and " " use no
 // lamp; any other character, and the end of the text, uses a lamp and changes nothing. Lamps no
 // window sets keep their colours. Accepts any text.
-void ApplyColourPlanes(const std::string& text, LampMatrix& lamps);
+void ApplyColourPlanes(std::string_view text, LampMatrix& lamps);
 
 // The text that ApplyColourPlanes reads back into these lamps over any pattern: 16 lines of
 // "&B", the eight digits of one plane of one column, three zero literals and CR LF. A lamp of a

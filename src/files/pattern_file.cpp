@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include "files/colour_planes.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -41,11 +43,11 @@ std::variant<QByteArray, FileError> ReadPatternFile(const QString& name) {
     return Failure("open", name, file.errorString());
   }
   // Reading one byte past the limit tells a large file without reading all of it.
-  QByteArray bytes = file.read(MaxPatternFileSize + 1);
+  QByteArray bytes = file.read(MaxPatternTextSize + 1);
   if (file.error() != QFileDevice::NoError) {
     return Failure("read", name, file.errorString());
   }
-  if (bytes.size() > MaxPatternFileSize) {
+  if (static_cast<std::size_t>(bytes.size()) > MaxPatternTextSize) {
     return Failure("open", name,
                    QStringLiteral("the file is larger than 1 MiB, too large for a pattern file"));
   }

@@ -7,10 +7,6 @@
 
 namespace glyphgrid {
 
-// Pattern files are a few hundred bytes; refusing anything larger keeps a wrong pick from
-// freezing the editor.
-inline constexpr qint64 MaxPatternFileSize = 1024 * 1024;
-
 struct FileError {
   QString message;  // names the file and the system's reason
 };
