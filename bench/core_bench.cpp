@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "data/data_text.h"
-#include "editor/click_editing.h"
-#include "files/colour_planes.h"
-#include "operations/pattern_shifts.h"
+#include "core/click_editing.h"
+#include "core/colour_planes.h"
+#include "core/data_text.h"
+#include "core/pattern_shifts.h"
 
 namespace glyphgrid {
 namespace {

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "editor/form1.h"
-#include "editor/qt_toolkit.h"
+#include "gui/form1.h"
+#include "gui/qt_toolkit.h"
 
 namespace glyphgrid {
 namespace {

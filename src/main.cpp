@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "app_info.h"
-#include "editor/form1.h"
-#include "editor/qt_toolkit.h"
+#include "core/app_info.h"
+#include "gui/form1.h"
+#include "gui/qt_toolkit.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -11,7 +11,7 @@ std::optional<int> ParseFrames(std::string_view text) {
   int frames = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, frames);
-  if (text.empty() || error != std::errc() || stop != end || frames < 1 || frames > MaxFrames) {
+  if (error != std::errc() || stop != end || frames < 1 || frames > MaxFrames) {
     return std::nullopt;
   }
   return frames;
@@ -21,9 +21,40 @@ bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument.starts_with('-');
 }
 
+Error Usage(const std::string& message) {
+  return {Error::Kind::BadInput, message};
+}
+
+// Fills lines up to MaxLineLength characters, word by word; the first line starts with `first`,
+// the others with as many blanks.
+std::string Wrapped(std::string_view first, std::string_view text) {
+  constexpr std::size_t MaxLineLength = 86;
+  const std::string indent(first.size(), ' ');
+  std::string wrapped(first);
+  std::size_t line_start = 0;
+  bool line_empty = true;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    const std::string_view word = text.substr(0, blank);
+    text = blank == std::string_view::npos ? std::string_view() : text.substr(blank + 1);
+    if (!line_empty && wrapped.size() - line_start + 1 + word.size() > MaxLineLength) {
+      wrapped += '\n';
+      line_start = wrapped.size();
+      wrapped += indent;
+      line_empty = true;
+    }
+    if (!line_empty) {
+      wrapped += ' ';
+    }
+    wrapped += word;
+    line_empty = false;
+  }
+  return wrapped + '\n';
+}
+
 }  // namespace
 
-std::variant<CliOptions, ParseError> ParseCliOptions(const std::vector<std::string>& arguments) {
+std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& arguments) {
   CliOptions options;
   std::vector<std::string> positionals;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -41,43 +72,43 @@ std::variant<CliOptions, ParseError> ParseCliOptions(const std::vector<std::stri
       return options;
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames") {
-      return ParseError{"unknown option '" + argument + "'"};
+      return Usage("unknown option '" + argument + "'");
     }
     if (i + 1 == arguments.size()) {
-      return ParseError{argument + ": missing value"};
+      return Usage(argument + ": missing value");
     }
     const std::string& value = arguments[++i];
     if (argument == "--from") {
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       if (!format) {
-        return ParseError{"--from: unknown format '" + value + "' (expected planes, grid or data)"};
+        return Usage("--from: unknown format '" + value + "' (expected planes, grid or data)");
       }
       options.input = *format;
     } else if (argument == "--op") {
-      std::variant<PatternOperation, ParseError> operation = ParsePatternOperation(value);
-      if (const ParseError* error = std::get_if<ParseError>(&operation)) {
+      std::variant<OperationStep, Error> operation = ParseOperationArgument(value);
+      if (const Error* error = std::get_if<Error>(&operation)) {
         return *error;
       }
-      options.operations.push_back(std::move(std::get<PatternOperation>(operation)));
+      options.operations.push_back(std::move(std::get<OperationStep>(operation)));
     } else {
       const std::optional<int> frames = ParseFrames(value);
       if (!frames) {
-        return ParseError{"--frames: expected a whole number from 1 to " +
-                          std::to_string(MaxFrames) + ", got '" + value + "'"};
+        return Usage("--frames: expected a whole number from 1 to " + std::to_string(MaxFrames) +
+                     ", got '" + value + "'");
       }
       options.frames = *frames;
     }
   }
   if (positionals.empty()) {
-    return ParseError{"missing command (data, grid or planes)"};
+    return Usage("missing command (data, grid or planes)");
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
   if (!output) {
-    return ParseError{"unknown command '" + positionals[0] + "' (expected data, grid or planes)"};
+    return Usage("unknown command '" + positionals[0] + "' (expected data, grid or planes)");
   }
   options.output = *output;
   if (positionals.size() > 2) {
-    return ParseError{"more than one file: '" + positionals[1] + "' and '" + positionals[2] + "'"};
+    return Usage("more than one file: '" + positionals[1] + "' and '" + positionals[2] + "'");
   }
   if (positionals.size() == 2) {
     options.file = positionals[1];
@@ -98,11 +129,12 @@ std::string UsageText() {
          "  planes  the colour-plane text that the editor loads\n"
          "\n"
          "Options:\n"
-         "  --from FORMAT  the input format: planes (the default), grid or data\n"
-         "  --op OP        an operation, repeatable, applied in the order given: shift-up,\n"
-         "                 shift-down, shift-left, shift-right, cycle-all, cycle-lit, clear,\n"
-         "                 click:X,Y (a mouse press at X, Y twips, as in the editor)\n"
-         "  --frames N     print N frames, 1 to 10000 (default 1), applying the operations\n"
+         "  --from FORMAT  the input format: planes (the default), grid or data\n" +
+         Wrapped("  --op OP        ",
+                 "an operation, repeatable, applied in the order given: " + OperationNames(", ") +
+                     " (a mouse press at X, Y twips, as in the editor)") +
+         "  --frames N     print N frames, 1 to " + std::to_string(MaxFrames) +
+         " (default 1), applying the operations\n"
          "                 before each; grid and planes frames are separated by an empty line\n"
          "  --help         print this help and exit\n"
          "  --version      print the version and exit\n"

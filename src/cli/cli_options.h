@@ -5,9 +5,9 @@
 #include <variant>
 #include <vector>
 
-#include "cli/parse_error.h"
+#include "cli/operation_argument.h"
 #include "cli/pattern_formats.h"
-#include "cli/pattern_operation.h"
+#include "core/error.h"
 
 namespace glyphgrid {
 
@@ -22,7 +22,7 @@ struct CliOptions {
   CliAction action = CliAction::Run;
   PatternFormat output = PatternFormat::Planes;
   PatternFormat input = PatternFormat::Planes;
-  std::vector<PatternOperation> operations;
+  std::vector<OperationStep> operations;
   int frames = 1;
   std::string file{StandardInputName};
 };
@@ -30,7 +30,7 @@ struct CliOptions {
 // The arguments after the program name. The first argument that is not an option is the command,
 // the second the file; options may come before, between or after them. --help and --version end
 // the parse where they stand.
-std::variant<CliOptions, ParseError> ParseCliOptions(const std::vector<std::string>& arguments);
+std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& arguments);
 
 // The text that --help prints.
 std::string UsageText();

@@ -2,18 +2,18 @@
 
 #include <variant>
 
-#include "app_info.h"
 #include "cli/cli_options.h"
 #include "cli/input_reader.h"
 #include "cli/pattern_formats.h"
+#include "core/app_info.h"
 
 namespace glyphgrid {
 
 namespace {
 
-int Fail(std::ostream& err, const std::string& message, int status) {
-  err << "glyphgrid-cli: " << message << '\n';
-  return status;
+int Fail(std::ostream& err, const Error& error) {
+  err << "glyphgrid-cli: " << error.message << '\n';
+  return error.kind == Error::Kind::Unreadable ? CliExitUnreadable : CliExitBadInput;
 }
 
 std::string VersionText() {
@@ -21,7 +21,7 @@ std::string VersionText() {
          "." + std::to_string(VersionRevision) + "\n";
 }
 
-std::variant<std::string, InputFailure> ReadInput(const std::string& file, std::istream& in) {
+std::variant<std::string, Error> ReadInput(const std::string& file, std::istream& in) {
   if (file == StandardInputName) {
     return ReadInputStream(in, "standard input");
   }
@@ -31,7 +31,7 @@ std::variant<std::string, InputFailure> ReadInput(const std::string& file, std::
 std::string Frames(const CliOptions& options, LampMatrix lamps) {
   std::string text;
   for (int frame = 0; frame < options.frames; ++frame) {
-    for (const PatternOperation& operation : options.operations) {
+    for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
     if (frame > 0 && options.output != PatternFormat::Data) {
@@ -46,9 +46,9 @@ std::string Frames(const CliOptions& options, LampMatrix lamps) {
 
 int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  const std::variant<CliOptions, ParseError> parsed = ParseCliOptions(arguments);
-  if (const ParseError* error = std::get_if<ParseError>(&parsed)) {
-    return Fail(err, error->message, CliExitBadInput);
+  const std::variant<CliOptions, Error> parsed = ParseCliOptions(arguments);
+  if (const Error* error = std::get_if<Error>(&parsed)) {
+    return Fail(err, *error);
   }
   const CliOptions& options = std::get<CliOptions>(parsed);
 
@@ -61,16 +61,14 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
       text = VersionText();
       break;
     case CliAction::Run: {
-      const std::variant<std::string, InputFailure> input = ReadInput(options.file, in);
-      if (const InputFailure* failure = std::get_if<InputFailure>(&input)) {
-        return Fail(
-            err, failure->message,
-            failure->kind == InputFailure::Kind::TooLarge ? CliExitBadInput : CliExitUnreadable);
+      const std::variant<std::string, Error> input = ReadInput(options.file, in);
+      if (const Error* error = std::get_if<Error>(&input)) {
+        return Fail(err, *error);
       }
-      const std::variant<LampMatrix, ParseError> pattern =
+      const std::variant<LampMatrix, Error> pattern =
           ParsePattern(options.input, std::get<std::string>(input));
-      if (const ParseError* error = std::get_if<ParseError>(&pattern)) {
-        return Fail(err, error->message, CliExitBadInput);
+      if (const Error* error = std::get_if<Error>(&pattern)) {
+        return Fail(err, *error);
       }
       text = Frames(options, std::get<LampMatrix>(pattern));
       break;
@@ -79,7 +77,7 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.flush();
   if (!out) {
-    return Fail(err, "cannot write standard output", CliExitUnreadable);
+    return Fail(err, {Error::Kind::Unreadable, "cannot write standard output"});
   }
   return CliExitSuccess;
 }

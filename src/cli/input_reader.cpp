@@ -5,19 +5,17 @@
 #include <cstring>
 #include <memory>
 
-#include "files/colour_planes.h"
-
 namespace glyphgrid {
 
 namespace {
 
-InputFailure TooLarge(const std::string& name) {
-  return {InputFailure::Kind::TooLarge, name + ": larger than 1 MiB, too large for a pattern"};
+Error TooLarge(const std::string& name) {
+  return {Error::Kind::BadInput,
+          name + ": larger than " + MaxPatternTextSizeName + ", too large for a pattern"};
 }
 
-InputFailure Unreadable(const std::string& action, const std::string& name, int error) {
-  return {InputFailure::Kind::Unreadable,
-          "cannot " + action + " " + name + ": " + std::strerror(error)};
+Error Unreadable(const std::string& action, const std::string& name, int error) {
+  return {Error::Kind::Unreadable, "cannot " + action + " " + name + ": " + std::strerror(error)};
 }
 
 struct FileCloser {
@@ -26,7 +24,7 @@ struct FileCloser {
 
 }  // namespace
 
-std::variant<std::string, InputFailure> ReadInputFile(const std::string& path) {
+std::variant<std::string, Error> ReadInputFile(const std::string& path) {
   const std::string name = "'" + path + "'";
   const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) {
@@ -45,11 +43,11 @@ std::variant<std::string, InputFailure> ReadInputFile(const std::string& path) {
   return bytes;
 }
 
-std::variant<std::string, InputFailure> ReadInputStream(std::istream& in, const std::string& name) {
+std::variant<std::string, Error> ReadInputStream(std::istream& in, const std::string& name) {
   std::string bytes(MaxPatternTextSize + 1, '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) {
-    return InputFailure{InputFailure::Kind::Unreadable, "cannot read " + name};
+    return Error{Error::Kind::Unreadable, "cannot read " + name};
   }
   const auto read = static_cast<std::size_t>(in.gcount());
   if (read > MaxPatternTextSize) {

@@ -4,16 +4,13 @@
 #include <string>
 #include <variant>
 
+#include "core/error.h"
+
 namespace glyphgrid {
 
-struct InputFailure {
-  enum class Kind { Unreadable, TooLarge };
-  Kind kind;
-  std::string message;  // names the input and the reason
-};
-
-// The whole input as bytes, each byte one character; refused when it exceeds MaxPatternTextSize.
-std::variant<std::string, InputFailure> ReadInputFile(const std::string& path);
-std::variant<std::string, InputFailure> ReadInputStream(std::istream& in, const std::string& name);
+// The whole input as bytes, each byte one character. An input that cannot be opened or read is
+// Unreadable; one over MaxPatternTextSize is BadInput. Messages name the input.
+std::variant<std::string, Error> ReadInputFile(const std::string& path);
+std::variant<std::string, Error> ReadInputStream(std::istream& in, const std::string& name);
 
 }  // namespace glyphgrid

@@ -1,9 +1,8 @@
 #include "cli/pattern_formats.h"
 
-#include "cli/data_reader.h"
-#include "cli/grid_text.h"
-#include "data/data_text.h"
-#include "files/colour_planes.h"
+#include "core/colour_planes.h"
+#include "core/data_text.h"
+#include "core/grid_text.h"
 
 namespace glyphgrid {
 
@@ -20,7 +19,7 @@ std::optional<PatternFormat> PatternFormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::variant<LampMatrix, ParseError> ParsePattern(PatternFormat format, std::string_view text) {
+std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text) {
   switch (format) {
     case PatternFormat::Grid:
       return ParseGrid(text);

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/parse_error.h"
-#include "editor/lamp_matrix.h"
+#include "core/error.h"
+#include "core/lamp_matrix.h"
 
 namespace glyphgrid {
 
@@ -19,7 +19,7 @@ std::optional<PatternFormat> PatternFormatNamed(std::string_view name);
 
 // Colour planes are applied to an all-grey pattern, as the editor's load applies them to its
 // lamps; they accept any text.
-std::variant<LampMatrix, ParseError> ParsePattern(PatternFormat format, std::string_view text);
+std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text);
 
 // One printed frame; the DATA line gets a closing LF.
 std::string PatternText(PatternFormat format, const LampMatrix& lamps);

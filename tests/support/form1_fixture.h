@@ -5,12 +5,17 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <memory>
+#include <ostream>
 
-#include "data/form2.h"
-#include "data/text_box.h"
-#include "editor/form1.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
 #include "support/fake_toolkit.h"
-#include "support/qt_printers.h"
+#include "support/patterns.h"
+
+// Lets GoogleTest print QString values in failure messages.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+  return out << '"' << text.toStdString() << '"';
+}
 
 namespace glyphgrid {
 
@@ -21,8 +26,8 @@ class Form1Fixture : public ::testing::Test {
     QGuiApplication::clipboard()->clear();
   }
 
-  QString ViewerText() { return form1_->Viewer().Text1().Text(); }
-  QString ClipboardText() const { return QGuiApplication::clipboard()->text(); }
+  QString ViewerText() { return form1_->Viewer().Text(); }
+  static QString ClipboardText() { return QGuiApplication::clipboard()->text(); }
 
   FakeToolkit toolkit_;
   std::unique_ptr<Form1> form1_;

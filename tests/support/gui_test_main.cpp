@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app_info.h"
+#include "core/app_info.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

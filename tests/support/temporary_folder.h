@@ -19,26 +19,23 @@ class TemporaryFolder {
   }
   TemporaryFolder(const TemporaryFolder&) = delete;
   TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ~TemporaryFolder() { std::filesystem::remove_all(path_); }
 
-  std::string Path() const { return path_.string(); }
-  std::filesystem::path PathOf(const std::string& name) const { return path_ / name; }
+  std::string Path(const std::string& name = "") const { return (path_ / name).string(); }
 
-  void Write(const std::string& name, const std::string& bytes) const {
+  // Returns the file's path; a program is a shell script with the given permissions.
+  std::string Write(
+      const std::string& name, const std::string& bytes,
+      std::filesystem::perms permissions = std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write) const {
     std::ofstream(path_ / name, std::ios::binary) << bytes;
+    std::filesystem::permissions(path_ / name, permissions);
+    return Path(name);
   }
 
-  // A shell script that does nothing; executable or not. Returns its path.
-  std::string AddProgram(const std::string& name, bool executable = true) const {
-    const std::filesystem::path file = path_ / name;
-    std::ofstream(file) << "#!/bin/sh\nexit 0\n";
-    using std::filesystem::perms;
-    std::filesystem::permissions(
-        file, executable ? perms::owner_all : perms::owner_read | perms::owner_write);
-    return file.string();
+  std::string Read(const std::string& name) const {
+    std::ifstream file(path_ / name, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
   }
 
  private:

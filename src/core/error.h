@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace glyphgrid {
+
+// Pattern texts are a few hundred bytes; the editor and the command-line tool refuse anything
+// larger, so that a wrong pick cannot freeze them.
+inline constexpr std::size_t MaxPatternTextSize = 1024 * 1024;
+inline constexpr const char* MaxPatternTextSizeName = "1 MiB";
+
+// What went wrong with something a user or caller supplied, as one line ready to show: it says
+// what is wrong and where (the file, the line, the literal).
+struct Error {
+  enum class Kind {
+    BadInput,    // the text or the arguments are wrong
+    Unreadable,  // a file or stream could not be opened, read or written
+  };
+  Kind kind = Kind::BadInput;
+  std::string message;
+};
+
+}  // namespace glyphgrid

@@ -1,0 +1,68 @@
+#include "core/colour_planes.h"
+#include "core/data_text.h"
+#include "gui/form1.h"
+#include "gui/form2.h"
+#include "gui/pattern_file.h"
+#include "gui/toolkit.h"
+
+namespace glyphgrid {
+
+namespace {
+
+const QString PatternFilter = QStringLiteral("Bas Files (*.bas*)");
+
+// After a file operation the caption names the file.
+QString FileCaption(const QString& name) {
+  return QString(MessageTitle) + " -" + name;
+}
+
+}  // namespace
+
+void Form1::SavePattern() {
+  GenerateData();
+  Viewer().setVisible(false);
+  SaveText(DataText(lamps_) + "\r\n");
+}
+
+void Form1::SaveColourPattern() {
+  SaveText(ColourPlaneText(lamps_));
+}
+
+void Form1::SaveText(const std::string& bytes) {
+  const std::optional<QString> name = toolkit_.ChooseSaveFile(this, PatternFilter);
+  if (!name) {
+    return;
+  }
+  if (const std::optional<Error> failure = WritePatternFile(*name, bytes)) {
+    toolkit_.ShowError(this, QString::fromStdString(failure->message), MessageTitle);
+    return;
+  }
+  setWindowTitle(FileCaption(*name));
+}
+
+void Form1::NewDisplay() {
+  if (toolkit_.AskYesNo(this, "Do you want to save the Current display file!", MessageTitle)) {
+    SavePattern();
+  } else {
+    Command1_Click();
+  }
+}
+
+void Form1::LoadPattern() {
+  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, PatternFilter);
+  if (!name) {
+    return;
+  }
+  const std::variant<std::string, Error> read = ReadPatternFile(*name);
+  if (const auto* failure = std::get_if<Error>(&read)) {
+    toolkit_.ShowError(this, QString::fromStdString(failure->message), MessageTitle);
+    return;
+  }
+  const std::string& bytes = std::get<std::string>(read);
+  // Every byte is one character.
+  Viewer().SetText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  setWindowTitle(FileCaption(name->toUpper()));
+  ChangeLamps([&bytes](LampMatrix& lamps) { ApplyColourPlanes(bytes, lamps); });
+}
+
+}  // namespace glyphgrid

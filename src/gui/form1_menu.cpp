@@ -1,0 +1,66 @@
+#include <QMenuBar>
+
+#include "core/pattern_operations.h"
+#include "gui/form1.h"
+
+namespace glyphgrid {
+
+namespace {
+
+// "Shift Up" is found as "actionShiftUp".
+QString ActionName(const PatternOperation& operation) {
+  return "action" + QString::fromStdString(operation.Title()).remove(' ');
+}
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// The operations that no button reaches are offered here, with keyboard shortcuts that work
+// whichever control has the focus.
+void Form1::CreateMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->addAction("&New", QKeySequence("Ctrl+N"), this, &Form1::NewDisplay)
+      ->setObjectName("actionNew");
+  file->addAction("&Open...", QKeySequence("Ctrl+O"), this, &Form1::LoadPattern)
+      ->setObjectName("actionOpen");
+  file->addAction("&Save...", QKeySequence("Ctrl+S"), this, &Form1::SavePattern)
+      ->setObjectName("actionSave");
+  file->addAction("Save &Colour Pattern...", QKeySequence("Ctrl+Shift+S"), this,
+                  &Form1::SaveColourPattern)
+      ->setObjectName("actionSaveColourPattern");
+  file->addSeparator();
+  file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &Form1::ExitProgram)
+      ->setObjectName("actionExit");
+
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  edit->addAction("&Clear Display", this, &Form1::ClearDisplay)
+      ->setObjectName("actionClearDisplay");
+  edit->addAction("&View Data", this, &Form1::Command5_Click)->setObjectName("actionViewData");
+  edit->addAction("C&opy Data", this, &Form1::Command10_Click)->setObjectName("actionCopyData");
+
+  // Clear asks first, so it is the Edit menu's Clear Display above, not a Pattern entry.
+  QMenu* pattern = menuBar()->addMenu("&Pattern");
+  std::optional<PatternOperation::Group> group;
+  for (const PatternOperation& operation : PatternOperations()) {
+    if (operation.group == PatternOperation::Group::Clear) {
+      continue;
+    }
+    if (group && *group != operation.group) {
+      pattern->addSeparator();
+    }
+    group = operation.group;
+    const auto apply = operation.apply;
+    pattern
+        ->addAction(FromView(operation.caption), QKeySequence(FromView(operation.shortcut)), this,
+                    [this, apply] { ChangeLamps(apply); })
+        ->setObjectName(ActionName(operation));
+  }
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");
+}
+
+}  // namespace glyphgrid

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+namespace glyphgrid {
+
+class TextBox;
+
+// The data viewer: shows the DATA text (or a loaded file's text) and copies it to the clipboard.
+// Modeless; "Close" hides it, its close box destroys it.
+class Form2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form2(QWidget* parent);
+
+  // The text of Text1, given back exactly as it was set (CR and LF included) until the user
+  // edits it.
+  QString Text() const;
+  void SetText(const QString& text);
+
+  void Command1_Click();
+  void Command2_Click();
+
+ private:
+  TextBox* text1_;
+};
+
+}  // namespace glyphgrid

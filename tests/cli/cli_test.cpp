@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/cli_run.h"
+#include "core/grid_text.h"
+#include "core/pattern_operations.h"
+#include "support/temporary_folder.h"
+
+namespace glyphgrid {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// glyphgrid-cli in this process, with blank-separated arguments and `input` on standard input.
+Result Cli(const std::string& arguments, const std::string& input = "") {
+  std::istringstream words(arguments), in(input);
+  std::vector<std::string> argv;
+  for (std::string word; words >> word;) {
+    argv.push_back(word);
+  }
+  std::ostringstream out, err;
+  const int status = RunCli(argv, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+const std::string FourColours =
+    "O......R\n........\n..G.....\n........\n........\n........\n........\nR......G\n";
+const std::string FourColoursData =
+    "DATA &B10000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
+    "&B00000001, &B00000000\n";
+const std::string AllGreyData =
+    "DATA &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
+    "&B00000000, &B00000000\n";
+
+// The planes of the pattern whose only lit lamp is the top-left one, red.
+std::string TopLeftPlanes() {
+  std::string text;
+  for (int line = 0; line < 16; ++line) {
+    text += line == 0 ? "&B00000001" : "&B00000000";
+    text += ", &B00000000, &B00000000, &B00000000\r\n";
+  }
+  return text;
+}
+
+TEST(CliTest, PrintsThePatternRead) {
+  const TemporaryFolder folder;
+  const std::string file = " " + folder.Write("pattern", FourColours);
+  const std::string op = "grid --from grid --op ";
+  const std::string top_left =
+      "R.......\n........\n........\n........\n........\n........\n........\n........\n";
+  const std::tuple<std::string, std::string, std::string> examples[] = {
+      {"data --from grid", FourColours, FourColoursData},
+      {"grid --from data", FourColoursData,
+       "R......R\n........\n........\n........\n........\n........\n........\nR.......\n"},
+      {"grid --from grid",
+       "O......R\r\n........\n..G.....\n........\n........\n........\n........\nR......G",
+       FourColours},
+      {"planes --from grid", top_left, TopLeftPlanes()},
+      {"grid", TopLeftPlanes(), top_left},
+      {"planes --frames 2", TopLeftPlanes(), TopLeftPlanes() + "\n" + TopLeftPlanes()},
+      {"grid --from grid" + file, "", FourColours},
+      {"grid --frames 1 --from grid -", FourColours, FourColours},
+      {op + "click:1687.5,727", FourColours,
+       "R......R\n........\n..G.....\n........\n........\n........\n........\nR......G\n"},
+      {op + "click:1687,3250.25 --op clear --op cycle-all", FourColours,
+       "RRRRRRRR\nRRRRRRRR\nRRRRRRRR\nRRRRRRRR\nRRRRRRRR\nRRRRRRRR\nRRRRRRRR\nRRRRRRRR\n"},
+      {op + "shift-left --frames 2", FourColours,
+       "......R.\n........\n.G......\n........\n........\n........\n.......R\n......GG\n\n"
+       ".....R..\n........\nG.......\n........\n........\n........\n......R.\n.....GGG\n"},
+      {"data --from grid --op clear --frames 2", FourColours, AllGreyData + AllGreyData},
+      {"data", std::string(MaxPatternTextSize, ','), AllGreyData},
+  };
+  for (const auto& [arguments, input, output] : examples) {
+    const Result result = Cli(arguments, input);
+    EXPECT_EQ(result.status, 0) << arguments << ": " << result.err;
+    EXPECT_EQ(result.out, output) << arguments;
+  }
+  for (const PatternOperation& operation : PatternOperations()) {
+    LampMatrix lamps = std::get<LampMatrix>(ParseGrid(FourColours));
+    operation.apply(lamps);
+    EXPECT_EQ(Cli(op + std::string(operation.name), FourColours).out, GridText(lamps));
+  }
+}
+
+TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
+  const std::string grid = "........\n";
+  const std::tuple<std::string, std::string, int, std::string> failures[] = {
+      {"grid --from grid", grid + grid + ".......\n", 2, "grid line 3: expected 8 characters"},
+      {"grid --from grid", grid + "...x....\n", 2,
+       "grid line 2: character 4: expected one of . R G O, got 'x'"},
+      {"grid --from grid", grid + "\x01.......\n", 2,
+       "grid line 2: character 1: expected one of . R G O, got byte 0x01"},
+      {"grid --from grid", FourColours.substr(0, 63), 2, "grid: expected 8 lines, got 7"},
+      {"grid --from grid", FourColours + grid, 2, "grid line 9: expected the end"},
+      {"grid --from data", std::string(FourColoursData).replace(45, 1, "2"), 2,
+       "data literal 4: expected 8 binary digits"},
+      {"grid --from data", std::string(FourColoursData).replace(15, 1, ";"), 2,
+       "data literal 1: expected \", &B\" after"},
+      {"grid --from data", "DATA &B1", 2, "data literal 1: expected"},
+      {"grid --from data", "data &B00000000", 2, "data: expected the line to begin with"},
+      {"grid --from data", std::string(FourColoursData).replace(110, 1, "1"), 2,
+       "data literal 9: expected 00000000"},
+      {"grid --from data", FourColoursData + "\n", 2, "data literal 9: expected the end"},
+      {"grid", std::string(MaxPatternTextSize + 1, '0'), 2, "standard input: larger than 1 MiB"},
+      {"grid --op spin", "", 2,
+       "--op 'spin': unknown operation (expected shift-up, shift-down, shift-left, shift-right, "
+       "cycle-all, cycle-lit, clear or click:X,Y)"},
+      {"grid --op click:1e3,2", "", 2,
+       "--op 'click:1e3,2': expected click:X,Y with X and Y finite decimal numbers"},
+      {"grid --op click:1,", "", 2, "--op 'click:1,': expected"},
+      {"grid --op click:12", "", 2, "--op 'click:12': expected"},
+      {"grid --frames 10001", "", 2, "--frames: expected a whole number from 1 to 10000"},
+      {"grid --frames 0", "", 2, "--frames: expected a whole number from 1 to 10000"},
+      {"grid --frames 2x", "", 2, "--frames: expected a whole number"},
+      {"grid --frames", "", 2, "--frames: missing value"},
+      {"grid --from png", "", 2, "--from: unknown format 'png'"},
+      {"grid --colour", "", 2, "unknown option '--colour'"},
+      {"", "", 2, "missing command"},
+      {"svg", "", 2, "unknown command 'svg'"},
+      {"grid a.txt b.txt", "", 2, "more than one file"},
+      {"grid /nonexistent/pattern", "", 1, "cannot open '/nonexistent/pattern': No such file"},
+  };
+  for (const auto& [arguments, input, status, message] : failures) {
+    const Result result = Cli(arguments, input);
+    EXPECT_EQ(result.status, status) << arguments;
+    EXPECT_EQ(result.out, "") << arguments;
+    EXPECT_TRUE(result.err.starts_with("glyphgrid-cli: " + message)) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+  }
+}
+
+TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {
+  EXPECT_EQ(Cli("--version").out, "glyphgrid-cli 1.0.0\n");
+  const std::string help = Cli("grid --help --op spin").out;
+  EXPECT_TRUE(help.starts_with("Usage: glyphgrid-cli ")) << help;
+  EXPECT_NE(help.find("  --op OP        an operation, repeatable, applied in the order given: "
+                      "shift-up,\n                 shift-down, shift-left, shift-right, "
+                      "cycle-all, cycle-lit, clear,\n                 click:X,Y (a mouse press"),
+            std::string::npos)
+      << help;
+  std::istringstream in(FourColours);
+  std::ostream closed(nullptr);
+  std::ostringstream err;
+  EXPECT_EQ(RunCli({"grid", "--from", "grid"}, in, closed, err), 1);
+  EXPECT_EQ(err.str(), "glyphgrid-cli: cannot write standard output\n");
+}
+
+// The executable itself: status, streams and standard input as the shell sees them.
+TEST(CliTest, ExecutableReportsThroughItsExitStatus) {
+  const TemporaryFolder folder;
+  folder.Write("pattern", FourColours);
+  const auto shell = [&folder](const std::string& arguments) {
+    const std::string command = "cd '" + folder.Path() + "' && '" GLYPHGRID_CLI "' " + arguments;
+    const int status = std::system(command.c_str());
+    return Result{WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.Read("out"),
+                  folder.Read("err")};
+  };
+  const Result good = shell("data --from grid <pattern >out 2>err");
+  EXPECT_EQ(good.status, 0);
+  EXPECT_EQ(good.out, FourColoursData);
+  const Result bad = shell("data --from data <pattern >out 2>err");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_TRUE(bad.err.starts_with("glyphgrid-cli: data: expected")) << bad.err;
+  EXPECT_EQ(shell("grid --from grid <pattern >/dev/full 2>err").status, 1);
+}
+
+}  // namespace
+}  // namespace glyphgrid

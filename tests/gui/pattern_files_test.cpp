@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QAction>
+#include <csignal>
+
+#include "support/form1_fixture.h"
+#include "support/temporary_folder.h"
+
+namespace glyphgrid {
+namespace {
+
+const QString TopLeftLit =
+    "DATA &B00000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
+    "&B00000000, &B00000000";
+const char* const TopLeft =
+    "R.......\n........\n........\n........\n........\n........\n........\n........";
+const QString StartCaption = "www.glyphgrid.example";
+const QString Filter = "|Bas Files (*.bas*)|";
+
+class PatternFilesTest : public Form1Fixture {
+ protected:
+  QString PathOf(const std::string& name) const {
+    return QString::fromStdString(folder_.Path(name));
+  }
+  // Triggers the File menu's action with the dialog answering `name`; the calls to the toolkit.
+  QStringList Run(const char* action, std::optional<QString> name) {
+    toolkit_.calls.clear();
+    toolkit_.file_names = {name};
+    form1_->findChild<QAction*>(action)->trigger();
+    return toolkit_.calls;
+  }
+  TemporaryFolder folder_;
+};
+
+TEST_F(PatternFilesTest, SaveWritesTheDataLineOfTheCurrentLampsAndHidesTheViewer) {
+  form1_->Command5_Click();
+  form1_->SetLamps(FromGrid(TopLeft));  // after the last View Data
+  EXPECT_EQ(Run("actionSave", std::nullopt), QStringList("save" + Filter));
+  EXPECT_EQ(form1_->windowTitle(), StartCaption);
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+  EXPECT_FALSE(form1_->Viewer().isVisible());
+  EXPECT_EQ(ViewerText(), TopLeftLit);
+  for (const std::string name : {"heart.bas", "no-extension"}) {
+    folder_.Write(name, std::string(500, 'x'));
+    form1_->Command5_Click();
+    form1_->Viewer().SetText("stale");
+    EXPECT_EQ(Run("actionSave", PathOf(name)), QStringList("save" + Filter));
+    EXPECT_EQ(folder_.Read(name), TopLeftLit.toStdString() + "\r\n");
+    EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + PathOf(name));
+    EXPECT_FALSE(form1_->Viewer().isVisible());
+    EXPECT_EQ(ViewerText(), TopLeftLit);
+  }
+}
+
+TEST_F(PatternFilesTest, FailedSaveShowsTheReasonAndLeavesTheOldFileAndCaption) {
+  folder_.Write("old.bas", "old contents");
+  for (const QString& name : {PathOf("no/such/folder.bas"), PathOf("old.bas")}) {
+    QStringList calls;
+    {
+      // Writes may grow a file to 4 bytes only, as on a full disk.
+      const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+      rlimit saved{}, limit{};
+      getrlimit(RLIMIT_FSIZE, &saved);
+      limit = {4, saved.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &limit);
+      calls = Run("actionSaveColourPattern", name);
+      setrlimit(RLIMIT_FSIZE, &saved);
+      std::signal(SIGXFSZ, handler);
+    }
+    ASSERT_EQ(calls.size(), 2) << name.toStdString();
+    EXPECT_TRUE(calls[1].startsWith("error|Could not save \"" + name + "\": ")) << calls[1];
+    EXPECT_TRUE(calls[1].endsWith("|Kestrova")) << calls[1];
+    EXPECT_EQ(form1_->windowTitle(), StartCaption);
+    EXPECT_EQ(folder_.Read("old.bas"), "old contents");
+  }
+}
+
+TEST_F(PatternFilesTest, NewDisplayOffersToSaveOrClear) {
+  const QString save = "question|Do you want to save the Current display file!|Kestrova";
+  const QString clear = "question|Do you want to clear the Display!|Kestrova";
+  const std::tuple<std::deque<bool>, bool, QStringList> cases[] = {
+      {{true}, false, {save, "save" + Filter}},
+      {{false, false}, false, {save, clear}},
+      {{false, true}, true, {save, clear}},
+  };
+  for (const auto& [answers, cleared, calls] : cases) {
+    form1_->SetLamps(FromGrid(TopLeft));
+    toolkit_.calls.clear();
+    toolkit_.answers = answers;
+    form1_->findChild<QAction*>("actionNew")->trigger();
+    EXPECT_EQ(toolkit_.calls, calls);
+    EXPECT_EQ(form1_->Lamps(), cleared ? LampMatrix() : FromGrid(TopLeft));
+  }
+}
+
+TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
+  const std::string text =
+      "&B11110000, &B00000000, &B00000000, &B00000000\r\n"
+      "&B10101010, &B00000000, &B00000000, &B00000000\r\n";
+  const char* two_lines =
+      "........\nGG......\n........\nG.......\nR.......\nO.......\nR.......\nO.......";
+  const std::tuple<std::string, std::string, const char*> loads[] = {
+      {"Two-Lines.bas", text, two_lines},
+      {"empty.bas", "", two_lines},
+      {"big.bas", std::string(MaxPatternTextSize, '1'),
+       "OOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO"},
+  };
+  form1_->SetLamps(
+      FromGrid("........\n.G......\n........\n........\n........\n........\n........\n........"));
+  for (const auto& [file, bytes, lamps] : loads) {
+    const QString name = QString::fromStdString(folder_.Write(file, bytes));
+    EXPECT_EQ(Run("actionOpen", name), QStringList("open" + Filter));
+    EXPECT_EQ(form1_->Lamps(), FromGrid(lamps)) << file;
+    EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + name.toUpper());
+    EXPECT_FALSE(form1_->Viewer().isVisible());
+    EXPECT_EQ(ViewerText().toStdString(), bytes);
+  }
+}
+
+TEST_F(PatternFilesTest, LoadThatCannotReadChangesNothingAndCancelStaysSilent) {
+  folder_.Write("huge.bas", std::string(MaxPatternTextSize + 1, '1'));
+  form1_->SetLamps(FromGrid(TopLeft));
+  form1_->Command5_Click();
+  for (const QString& name : {PathOf("missing.bas"), PathOf(""), PathOf("huge.bas")}) {
+    const QStringList calls = Run("actionOpen", name);
+    ASSERT_EQ(calls.size(), 2) << name.toStdString();
+    EXPECT_TRUE(calls[1].startsWith("error|Could not open \"" + name + "\": ")) << calls[1];
+    EXPECT_EQ(form1_->Lamps(), FromGrid(TopLeft));
+    EXPECT_EQ(ViewerText(), TopLeftLit);
+    EXPECT_EQ(form1_->windowTitle(), StartCaption);
+  }
+  EXPECT_EQ(Run("actionOpen", std::nullopt), QStringList("open" + Filter));
+}
+
+TEST_F(PatternFilesTest, ColourPatternLoadsBackEveryColourThroughTheFileMenu) {
+  std::mt19937 random(3);
+  const LampMatrix saved = RandomPattern(random, 4);
+  form1_->SetLamps(saved);
+  toolkit_.file_names = {PathOf("colours.bas"), PathOf("colours.bas")};
+  form1_->findChild<QAction*>("actionSaveColourPattern")->trigger();
+  EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + PathOf("colours.bas"));
+  form1_->SetLamps(LampMatrix());
+  form1_->findChild<QAction*>("actionOpen")->trigger();
+  EXPECT_EQ(form1_->Lamps(), saved);
+}
+
+}  // namespace
+}  // namespace glyphgrid

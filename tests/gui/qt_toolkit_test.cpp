@@ -1,0 +1,26 @@
+#include "gui/qt_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <filesystem>
+
+#include "support/temporary_folder.h"
+
+namespace glyphgrid {
+namespace {
+
+TEST(QtToolkitTest, StartsARealProgramAndReportsOneThatCannotStart) {
+  const TemporaryFolder folder;
+  const std::string started = folder.Path("started");
+  const std::string program = folder.Write("touch-started", "#!/bin/sh\ntouch '" + started + "'\n",
+                                           std::filesystem::perms::owner_all);
+  QtToolkit toolkit;
+  EXPECT_TRUE(toolkit.StartProgram(QString::fromStdString(program)));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(started); }, 5000));
+  EXPECT_FALSE(toolkit.StartProgram(QString::fromStdString(folder.Path("missing"))));
+  EXPECT_FALSE(toolkit.StartProgram(""));
+}
+
+}  // namespace
+}  // namespace glyphgrid
