@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "cli/quoted.h"
+
 #include <charconv>
 #include <optional>
 
@@ -72,7 +74,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       return options;
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames") {
-      return Usage("unknown option '" + argument + "'");
+      return Usage("unknown option " + Quoted(argument));
     }
     if (i + 1 == arguments.size()) {
       return Usage(argument + ": missing value");
@@ -81,7 +83,8 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     if (argument == "--from") {
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       if (!format) {
-        return Usage("--from: unknown format '" + value + "' (expected planes, grid or data)");
+        return Usage("--from: unknown format " + Quoted(value) +
+                     " (expected planes, grid or data)");
       }
       options.input = *format;
     } else if (argument == "--op") {
@@ -94,7 +97,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       const std::optional<int> frames = ParseFrames(value);
       if (!frames) {
         return Usage("--frames: expected a whole number from 1 to " + std::to_string(MaxFrames) +
-                     ", got '" + value + "'");
+                     ", got " + Quoted(value));
       }
       options.frames = *frames;
     }
@@ -104,11 +107,12 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
   if (!output) {
-    return Usage("unknown command '" + positionals[0] + "' (expected data, grid or planes)");
+    return Usage("unknown command " + Quoted(positionals[0]) + " (expected data, grid or planes)");
   }
   options.output = *output;
   if (positionals.size() > 2) {
-    return Usage("more than one file: '" + positionals[1] + "' and '" + positionals[2] + "'");
+    return Usage("more than one file: " + Quoted(positionals[1]) + " and " +
+                 Quoted(positionals[2]));
   }
   if (positionals.size() == 2) {
     options.file = positionals[1];

@@ -1,9 +1,10 @@
 #include "cli/cli_run.h"
 
+#include <cerrno>
+#include <cstring>
 #include <variant>
 
 #include "cli/cli_options.h"
-#include "cli/input_reader.h"
 #include "cli/pattern_formats.h"
 #include "core/app_info.h"
 
@@ -21,47 +22,62 @@ std::string VersionText() {
          "." + std::to_string(VersionRevision) + "\n";
 }
 
-std::variant<std::string, Error> ReadInput(const std::string& file, std::istream& in) {
+std::variant<std::string, Error> ReadInput(const std::string& file, const ReadSome& in) {
   if (file == StandardInputName) {
-    return ReadInputStream(in, "standard input");
+    return ReadPatternText(in, "standard input");
   }
-  return ReadInputFile(file);
+  return ReadPatternFile(file, "'" + Escaped(file) + "'", FileAccess::AnyFile);
 }
 
-std::string Frames(const CliOptions& options, LampMatrix lamps) {
-  std::string text;
+// Writes and reports whether it went through; errno then tells why not.
+bool Write(std::ostream& out, std::string_view text) {
+  errno = 0;
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  return out.good();
+}
+
+Error WriteFailure() {
+  const int error = errno;
+  return {Error::Kind::Unreadable,
+          error != 0 ? std::string("cannot write standard output: ") + std::strerror(error)
+                     : "cannot write standard output"};
+}
+
+// Each frame is written as it is made, so memory does not grow with the number of frames.
+bool WriteFrames(const CliOptions& options, LampMatrix lamps, std::ostream& out) {
   for (int frame = 0; frame < options.frames; ++frame) {
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (frame > 0 && options.output != PatternFormat::Data) {
-      text += '\n';
+    if (frame > 0 && options.output != PatternFormat::Data && !Write(out, "\n")) {
+      return false;
     }
-    text += PatternText(options.output, lamps);
+    if (!Write(out, PatternText(options.output, lamps))) {
+      return false;
+    }
   }
-  return text;
+  return true;
 }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_input,
+           std::ostream& out, std::ostream& err) {
   const std::variant<CliOptions, Error> parsed = ParseCliOptions(arguments);
   if (const Error* error = std::get_if<Error>(&parsed)) {
     return Fail(err, *error);
   }
   const CliOptions& options = std::get<CliOptions>(parsed);
-
-  std::string text;
+  bool written = true;
   switch (options.action) {
     case CliAction::Help:
-      text = UsageText();
+      written = Write(out, UsageText());
       break;
     case CliAction::Version:
-      text = VersionText();
+      written = Write(out, VersionText());
       break;
     case CliAction::Run: {
-      const std::variant<std::string, Error> input = ReadInput(options.file, in);
+      const std::variant<std::string, Error> input = ReadInput(options.file, standard_input);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
       }
@@ -70,16 +86,15 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
       if (const Error* error = std::get_if<Error>(&pattern)) {
         return Fail(err, *error);
       }
-      text = Frames(options, std::get<LampMatrix>(pattern));
+      written = WriteFrames(options, std::get<LampMatrix>(pattern), out);
       break;
     }
   }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.flush();
-  if (!out) {
-    return Fail(err, {Error::Kind::Unreadable, "cannot write standard output"});
+  if (written) {
+    errno = 0;
+    written = out.flush().good();
   }
-  return CliExitSuccess;
+  return written ? CliExitSuccess : Fail(err, WriteFailure());
 }
 
 }  // namespace glyphgrid

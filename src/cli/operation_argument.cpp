@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
+#include "cli/quoted.h"
 #include "core/click_editing.h"
 #include "core/pattern_operations.h"
 
@@ -11,15 +13,22 @@ namespace glyphgrid {
 
 namespace {
 
-// Plain decimal notation only: no exponent, no infinity, no NaN.
+// Plain decimal notation only: no exponent, no infinity, no NaN. A number too small or too large
+// for a double is still a number: it becomes 0 or the largest double, outside every lamp alike.
 std::optional<double> ParseDecimal(std::string_view text) {
   double value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::fixed);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) {
+  if (stop != end || (error != std::errc() && error != std::errc::result_out_of_range)) {
     return std::nullopt;
   }
-  return value;
+  if (error == std::errc::result_out_of_range) {
+    const bool negative = text.starts_with('-');
+    const bool below_one = text.find_first_not_of("-0", 0) == text.find('.');
+    const double magnitude = below_one ? 0.0 : std::numeric_limits<double>::max();
+    return negative ? -magnitude : magnitude;
+  }
+  return std::isfinite(value) ? std::optional(value) : std::nullopt;
 }
 
 std::string PressArgument() {
@@ -27,7 +36,7 @@ std::string PressArgument() {
 }
 
 Error BadOperation(std::string_view argument, const std::string& what) {
-  return {Error::Kind::BadInput, "--op '" + std::string(argument) + "': " + what};
+  return {Error::Kind::BadInput, "--op " + Quoted(argument) + ": " + what};
 }
 
 }  // namespace

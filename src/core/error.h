@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace glyphgrid {
 
@@ -20,5 +21,9 @@ struct Error {
   Kind kind = Kind::BadInput;
   std::string message;
 };
+
+// Text from outside (an argument, a file name) made safe to show in a one-line message: control
+// characters become escapes such as "\n" and "\x1b", so they cannot forge or garble a line.
+std::string Escaped(std::string_view text);
 
 }  // namespace glyphgrid

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "core/click_editing.h"
@@ -18,9 +19,26 @@ namespace glyphgrid {
 
 namespace {
 
+// Enter and keypad Enter press a focused button, as Space does; Qt leaves them to a window's
+// default button, and this window has none.
+class Button : public QPushButton {
+ public:
+  using QPushButton::QPushButton;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+
 QPushButton* AddButton(QWidget* frame, const char* name, const QString& caption,
                        const QString& tooltip, const QRect& geometry) {
-  auto* button = MakeControl<QPushButton>(frame, name, geometry, caption);
+  auto* button = MakeControl<Button>(frame, name, geometry, caption);
   button->setToolTip(tooltip);
   button->setAutoDefault(false);
   return button;

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "core/error.h"
 #include "core/lamp_matrix.h"
 
 namespace glyphgrid {
@@ -54,6 +55,7 @@ class Form1 : public QMainWindow {
   void CreateControls();
   void CreateMenus();
   void SaveText(const std::string& bytes);
+  void ShowFailure(const Error& error);
 
   template <typename Change>
   void ChangeLamps(Change change) {

@@ -1,5 +1,8 @@
+#include <QFile>
+
 #include "core/colour_planes.h"
 #include "core/data_text.h"
+#include "core/text_file.h"
 #include "gui/form1.h"
 #include "gui/form2.h"
 #include "gui/pattern_file.h"
@@ -34,10 +37,16 @@ void Form1::SaveText(const std::string& bytes) {
     return;
   }
   if (const std::optional<Error> failure = WritePatternFile(*name, bytes)) {
-    toolkit_.ShowError(this, QString::fromStdString(failure->message), MessageTitle);
+    ShowFailure(*failure);
     return;
   }
   setWindowTitle(FileCaption(*name));
+}
+
+void Form1::ShowFailure(const Error& error) {
+  QString message = QString::fromStdString(error.message);
+  message[0] = message[0].toUpper();
+  toolkit_.ShowError(this, message, MessageTitle);
 }
 
 void Form1::NewDisplay() {
@@ -53,9 +62,10 @@ void Form1::LoadPattern() {
   if (!name) {
     return;
   }
-  const std::variant<std::string, Error> read = ReadPatternFile(*name);
+  const std::variant<std::string, Error> read = ReadPatternFile(
+      QFile::encodeName(*name).toStdString(), ShownFileName(*name), FileAccess::RegularFilesOnly);
   if (const auto* failure = std::get_if<Error>(&read)) {
-    toolkit_.ShowError(this, QString::fromStdString(failure->message), MessageTitle);
+    ShowFailure(*failure);
     return;
   }
   const std::string& bytes = std::get<std::string>(read);

@@ -5,21 +5,12 @@
 #include <QPushButton>
 
 #include "gui/app_icon.h"
+#include "gui/classic_font.h"
 #include "gui/controls.h"
 #include "gui/text_box.h"
 #include "gui/twips.h"
 
 namespace glyphgrid {
-
-namespace {
-
-QFont ButtonFont() {
-  QFont font("MS Sans Serif");
-  font.setPointSizeF(8.25);
-  return font;
-}
-
-}  // namespace
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Window),
@@ -34,17 +25,17 @@ Form2::Form2(QWidget* parent)
   resize(TwipsToPixels(7050), TwipsToPixels(2670));
   text1_->SetText("Text1");
 
-  auto* command1 = MakeControl<QPushButton>(this, "Command1", TwipsRect(1680, 1920, 1455, 495),
-                                            "Copy to Clipboard");
+  command1_ = MakeControl<QPushButton>(this, "Command1", TwipsRect(1680, 1920, 1455, 495),
+                                       "Copy to Clipboard");
   auto* command2 =
       MakeControl<QPushButton>(this, "Command2", TwipsRect(3120, 1920, 1455, 495), "Close");
-  for (QPushButton* button : {command1, command2}) {
-    button->setFont(ButtonFont());
+  for (QPushButton* button : {command1_, command2}) {
+    button->setFont(ClassicFont());
   }
-  setTabOrder(command1, command2);
+  setTabOrder(command1_, command2);
   setTabOrder(command2, text1_);
 
-  connect(command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+  connect(command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
   connect(command2, &QPushButton::clicked, this, &Form2::Command2_Click);
 }
 
@@ -54,6 +45,11 @@ QString Form2::Text() const {
 
 void Form2::SetText(const QString& text) {
   text1_->SetText(text);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+  command1_->setFocus();
+  QWidget::showEvent(event);
 }
 
 void Form2::Command1_Click() {

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace glyphgrid {
 
 class TextBox;
@@ -22,8 +24,14 @@ class Form2 : public QWidget {
   void Command1_Click();
   void Command2_Click();
 
+ protected:
+  // The viewer opens with the focus on "Copy to Clipboard", so a keyboard user does not type into
+  // the text by accident.
+  void showEvent(QShowEvent* event) override;
+
  private:
   TextBox* text1_;
+  QPushButton* command1_;
 };
 
 }  // namespace glyphgrid

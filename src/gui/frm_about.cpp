@@ -7,6 +7,7 @@
 
 #include "core/app_info.h"
 #include "gui/app_icon.h"
+#include "gui/classic_font.h"
 #include "gui/controls.h"
 #include "gui/twips.h"
 
@@ -53,6 +54,7 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
   setModal(false);
   setWindowTitle("Kestrova");
   setWindowIcon(AppIcon());
+  setFont(ClassicFont());
   setFixedSize(TwipsToPixels(5730), TwipsToPixels(2190));
 
   picIcon_ = MakeControl<QLabel>(this, "picIcon", TwipsRect(240, 240, 780, 780));

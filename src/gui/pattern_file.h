@@ -3,17 +3,17 @@
 #include <QString>
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "core/error.h"
 
 namespace glyphgrid {
 
-// Replaces the file as a whole: a failed write leaves any previous file as it was. The error
-// names the file and the system's reason.
-std::optional<Error> WritePatternFile(const QString& name, const std::string& bytes);
+// A file name as the editor's messages show it: in double quotes, control characters escaped.
+std::string ShownFileName(const QString& name);
 
-// The file's bytes; refused when larger than MaxPatternTextSize.
-std::variant<std::string, Error> ReadPatternFile(const QString& name);
+// Replaces the file as a whole: a failed write leaves any previous file as it was, and a name
+// that stands for a folder, named pipe, device or socket is refused untouched. A link to a file
+// is followed and kept. The error names the file and the reason.
+std::optional<Error> WritePatternFile(const QString& name, const std::string& bytes);
 
 }  // namespace glyphgrid

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 
@@ -18,15 +21,31 @@ struct Result {
   std::string err;
 };
 
+// Standard input that hands out `input` in pieces of at most 1000 bytes, then fails with `error`
+// if it is not 0.
+ReadSome Input(std::string input, int error = 0) {
+  return [input = std::move(input), error, at = std::size_t{0}](char* buffer,
+                                                                std::size_t size) mutable {
+    size = std::min({size, input.size() - at, std::size_t{1000}});
+    if (size == 0 && error != 0) {
+      errno = error;
+      return std::ptrdiff_t{-1};
+    }
+    input.copy(buffer, size, at);
+    at += size;
+    return static_cast<std::ptrdiff_t>(size);
+  };
+}
+
 // glyphgrid-cli in this process, with blank-separated arguments and `input` on standard input.
-Result Cli(const std::string& arguments, const std::string& input = "") {
-  std::istringstream words(arguments), in(input);
+Result Cli(const std::string& arguments, const std::string& input = "", int input_error = 0) {
+  std::istringstream words(arguments);
   std::vector<std::string> argv;
-  for (std::string word; words >> word;) {
+  for (std::string word; std::getline(words, word, ' ');) {
     argv.push_back(word);
   }
   std::ostringstream out, err;
-  const int status = RunCli(argv, in, out, err);
+  const int status = RunCli(argv, Input(input, input_error), out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -76,6 +95,10 @@ TEST(CliTest, PrintsThePatternRead) {
        ".....R..\n........\nG.......\n........\n........\n........\n......R.\n.....GGG\n"},
       {"data --from grid --op clear --frames 2", FourColours, AllGreyData + AllGreyData},
       {"data", std::string(MaxPatternTextSize, ','), AllGreyData},
+      // Too small or too large for a double, still plain decimals: outside every lamp.
+      {"data --from grid --op click:0." + std::string(400, '0') + "1,727 --op click:1" +
+           std::string(400, '0') + ",727",
+       FourColours, FourColoursData},
   };
   for (const auto& [arguments, input, output] : examples) {
     const Result result = Cli(arguments, input);
@@ -95,8 +118,8 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from grid", grid + grid + ".......\n", 2, "grid line 3: expected 8 characters"},
       {"grid --from grid", grid + "...x....\n", 2,
        "grid line 2: character 4: expected one of . R G O, got 'x'"},
-      {"grid --from grid", grid + "\x01.......\n", 2,
-       "grid line 2: character 1: expected one of . R G O, got byte 0x01"},
+      {"grid --from grid", grid + std::string(1, '\0') + ".......\n", 2,
+       "grid line 2: character 1: expected one of . R G O, got byte 0x00"},
       {"grid --from grid", FourColours.substr(0, 63), 2, "grid: expected 8 lines, got 7"},
       {"grid --from grid", FourColours + grid, 2, "grid line 9: expected the end"},
       {"grid --from data", std::string(FourColoursData).replace(45, 1, "2"), 2,
@@ -108,7 +131,13 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from data", std::string(FourColoursData).replace(110, 1, "1"), 2,
        "data literal 9: expected 00000000"},
       {"grid --from data", FourColoursData + "\n", 2, "data literal 9: expected the end"},
-      {"grid", std::string(MaxPatternTextSize + 1, '0'), 2, "standard input: larger than 1 MiB"},
+      {"grid", std::string(MaxPatternTextSize + 1, '0'), 2,
+       "cannot read standard input: it is larger than 1 MiB, too large for a pattern"},
+      {"grid", std::string(10 * MaxPatternTextSize, '0'), 2, "cannot read standard input: it is"},
+      {"grid /dev/zero", "", 2, "cannot read '/dev/zero': it is larger than 1 MiB"},
+      {"grid /", "", 1, "cannot read '/': Is a directory"},
+      {"grid a\nb", "", 1, "cannot open 'a\\nb': No such file or directory"},
+      {"grid --colour\x1b[1m", "", 2, "unknown option '--colour\\x1b[1m'"},
       {"grid --op spin", "", 2,
        "--op 'spin': unknown operation (expected shift-up, shift-down, shift-left, shift-right, "
        "cycle-all, cycle-lit, clear or click:X,Y)"},
@@ -123,10 +152,14 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from png", "", 2, "--from: unknown format 'png'"},
       {"grid --colour", "", 2, "unknown option '--colour'"},
       {"", "", 2, "missing command"},
+      {"--from", "", 2, "--from: missing value"},
       {"svg", "", 2, "unknown command 'svg'"},
       {"grid a.txt b.txt", "", 2, "more than one file"},
       {"grid /nonexistent/pattern", "", 1, "cannot open '/nonexistent/pattern': No such file"},
   };
+  const Result unreadable = Cli("grid", "", EISDIR);
+  EXPECT_EQ(unreadable.status, 1);
+  EXPECT_EQ(unreadable.err, "glyphgrid-cli: cannot read standard input: Is a directory\n");
   for (const auto& [arguments, input, status, message] : failures) {
     const Result result = Cli(arguments, input);
     EXPECT_EQ(result.status, status) << arguments;
@@ -145,11 +178,21 @@ TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {
                       "cycle-all, cycle-lit, clear,\n                 click:X,Y (a mouse press"),
             std::string::npos)
       << help;
-  std::istringstream in(FourColours);
   std::ostream closed(nullptr);
   std::ostringstream err;
-  EXPECT_EQ(RunCli({"grid", "--from", "grid"}, in, closed, err), 1);
+  EXPECT_EQ(RunCli({"grid", "--from", "grid"}, Input(FourColours), closed, err), 1);
   EXPECT_EQ(err.str(), "glyphgrid-cli: cannot write standard output\n");
+}
+
+TEST(PermissionsTest, AnUnreadableFileIsReportedWithTheReason) {
+  const char* folder = std::getenv("GLYPHGRID_PERMISSIONS_FOLDER");
+  if (folder == nullptr) {
+    GTEST_SKIP() << "run by tests/support/as_nobody.sh";
+  }
+  const std::string unreadable = std::string(folder) + "/unreadable.bas";
+  const Result result = Cli("grid " + unreadable);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "glyphgrid-cli: cannot open '" + unreadable + "': Permission denied\n");
 }
 
 // The executable itself: status, streams and standard input as the shell sees them.
@@ -169,7 +212,18 @@ TEST(CliTest, ExecutableReportsThroughItsExitStatus) {
   EXPECT_EQ(bad.status, 2);
   EXPECT_EQ(bad.out, "");
   EXPECT_TRUE(bad.err.starts_with("glyphgrid-cli: data: expected")) << bad.err;
-  EXPECT_EQ(shell("grid --from grid <pattern >/dev/full 2>err").status, 1);
+  const std::pair<std::string, std::string> unwritable[] = {
+      {">/dev/full", "No space left on device"}, {">&-", "Bad file descriptor"}};
+  for (const auto& [redirection, reason] : unwritable) {
+    const Result result = shell("grid --from grid <pattern 2>err " + redirection);
+    EXPECT_EQ(result.status, 1) << redirection;
+    EXPECT_EQ(result.err, "glyphgrid-cli: cannot write standard output: " + reason + "\n");
+  }
+  // A reader that goes away ends the output quietly, as it ends cat.
+  std::signal(SIGPIPE, SIG_DFL);
+  const Result piped = shell("planes --frames 10000 <pattern 2>err | head -c 10 >out");
+  EXPECT_EQ(piped.out.size(), 10u);
+  EXPECT_EQ(piped.err, "");
 }
 
 }  // namespace

@@ -133,6 +133,16 @@ TEST_F(Form1Test, PatternMenuRunsEachOperationAndRepaintsWhatChanged) {
   }
 }
 
+TEST_F(Form1Test, EnterAndKeypadEnterPressAFocusedButton) {
+  form1_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form1_.get()));
+  QTest::keyClick(form1_->findChild<QPushButton*>("Command5"), Qt::Key_Return);
+  EXPECT_TRUE(form1_->Viewer().isVisible());
+  form1_->activateWindow();
+  QTest::keyClick(form1_->findChild<QPushButton*>("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(toolkit_.calls, QStringList("question|Do you want to clear the Display!|Kestrova"));
+}
+
 TEST_F(Form1Test, EditMenuRunsTheButtonHandlers) {
   form1_->SetLamps(FromGrid(FourColours));
   form1_->findChild<QAction*>("actionCopyData")->trigger();

@@ -4,6 +4,9 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+
+#include "gui/text_box.h"
 
 #include "support/form1_fixture.h"
 
@@ -73,6 +76,36 @@ TEST_F(Form2Test, ShowsAndGivesBackExactlyTheTextItWasGiven) {
     EXPECT_EQ(ViewerText(), text);
     EXPECT_EQ(box->toPlainText(), QString(text).replace("\r\n", "\n").replace('\r', '\n'));
   }
+}
+
+TEST_F(Form2Test, OpensOnCopyToClipboardAndTabMovesTheFocusWithoutTypingATab) {
+  form1_->show();
+  form1_->Command5_Click();
+  Form2& viewer = form1_->Viewer();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer));
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Command1");
+  const std::pair<Qt::Key, const char*> keys[] = {
+      {Qt::Key_Tab, "Command2"},  {Qt::Key_Tab, "Text1"},        {Qt::Key_Tab, "Command1"},
+      {Qt::Key_Backtab, "Text1"}, {Qt::Key_Backtab, "Command2"}, {Qt::Key_Backtab, "Command1"},
+  };
+  for (const auto& [key, focus] : keys) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), focus);
+  }
+  EXPECT_EQ(ViewerText(), AllGrey);
+}
+
+TEST_F(Form2Test, ALongTextIsShownInPartReadOnlyAndCopiedWhole) {
+  const QString text = QString(TextBox::PreviewLength, '1') + "\r\n" + QString(1024 * 1024, ',');
+  auto* box = form1_->Viewer().findChild<QPlainTextEdit*>("Text1");
+  form1_->Viewer().SetText(text);
+  EXPECT_TRUE(box->isReadOnly());
+  EXPECT_TRUE(box->toPlainText().startsWith(QString(TextBox::PreviewLength, '1') + "\n\n[Only"));
+  EXPECT_LT(box->toPlainText().size(), 2 * TextBox::PreviewLength);
+  form1_->Viewer().Command1_Click();
+  EXPECT_EQ(ClipboardText(), text);
+  form1_->Command5_Click();
+  EXPECT_FALSE(box->isReadOnly());
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QAction>
-#include <csignal>
 
 #include "support/form1_fixture.h"
 #include "support/temporary_folder.h"
@@ -53,29 +51,6 @@ TEST_F(PatternFilesTest, SaveWritesTheDataLineOfTheCurrentLampsAndHidesTheViewer
   }
 }
 
-TEST_F(PatternFilesTest, FailedSaveShowsTheReasonAndLeavesTheOldFileAndCaption) {
-  folder_.Write("old.bas", "old contents");
-  for (const QString& name : {PathOf("no/such/folder.bas"), PathOf("old.bas")}) {
-    QStringList calls;
-    {
-      // Writes may grow a file to 4 bytes only, as on a full disk.
-      const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-      rlimit saved{}, limit{};
-      getrlimit(RLIMIT_FSIZE, &saved);
-      limit = {4, saved.rlim_max};
-      setrlimit(RLIMIT_FSIZE, &limit);
-      calls = Run("actionSaveColourPattern", name);
-      setrlimit(RLIMIT_FSIZE, &saved);
-      std::signal(SIGXFSZ, handler);
-    }
-    ASSERT_EQ(calls.size(), 2) << name.toStdString();
-    EXPECT_TRUE(calls[1].startsWith("error|Could not save \"" + name + "\": ")) << calls[1];
-    EXPECT_TRUE(calls[1].endsWith("|Kestrova")) << calls[1];
-    EXPECT_EQ(form1_->windowTitle(), StartCaption);
-    EXPECT_EQ(folder_.Read("old.bas"), "old contents");
-  }
-}
-
 TEST_F(PatternFilesTest, NewDisplayOffersToSaveOrClear) {
   const QString save = "question|Do you want to save the Current display file!|Kestrova";
   const QString clear = "question|Do you want to clear the Display!|Kestrova";
@@ -103,6 +78,7 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
   const std::tuple<std::string, std::string, const char*> loads[] = {
       {"Two-Lines.bas", text, two_lines},
       {"empty.bas", "", two_lines},
+      {"nul.bas", std::string(4, '\0'), two_lines},
       {"big.bas", std::string(MaxPatternTextSize, '1'),
        "OOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO"},
   };
@@ -116,21 +92,6 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
     EXPECT_FALSE(form1_->Viewer().isVisible());
     EXPECT_EQ(ViewerText().toStdString(), bytes);
   }
-}
-
-TEST_F(PatternFilesTest, LoadThatCannotReadChangesNothingAndCancelStaysSilent) {
-  folder_.Write("huge.bas", std::string(MaxPatternTextSize + 1, '1'));
-  form1_->SetLamps(FromGrid(TopLeft));
-  form1_->Command5_Click();
-  for (const QString& name : {PathOf("missing.bas"), PathOf(""), PathOf("huge.bas")}) {
-    const QStringList calls = Run("actionOpen", name);
-    ASSERT_EQ(calls.size(), 2) << name.toStdString();
-    EXPECT_TRUE(calls[1].startsWith("error|Could not open \"" + name + "\": ")) << calls[1];
-    EXPECT_EQ(form1_->Lamps(), FromGrid(TopLeft));
-    EXPECT_EQ(ViewerText(), TopLeftLit);
-    EXPECT_EQ(form1_->windowTitle(), StartCaption);
-  }
-  EXPECT_EQ(Run("actionOpen", std::nullopt), QStringList("open" + Filter));
 }
 
 TEST_F(PatternFilesTest, ColourPatternLoadsBackEveryColourThroughTheFileMenu) {
