@@ -19,13 +19,9 @@ constexpr std::size_t DigitPosition(int column, int row) {
 }
 
 // Every literal "00000000": the digits are written into a copy.
-std::string AllZeroText() {
-  std::string text(Prefix);
-  for (int literal = 1; literal < LiteralCount; ++literal) {
-    text.append(ZeroDigits).append(Separator);
-  }
-  return text.append(ZeroDigits);
-}
+constexpr std::string_view AllZeroText =
+    "DATA &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
+    "&B00000000, &B00000000";
 
 Error LiteralError(int literal, const std::string& what) {
   return {Error::Kind::BadInput, "data literal " + std::to_string(literal) + ": " + what};
@@ -39,11 +35,11 @@ bool IsBinary(std::string_view digits) {
 }  // namespace
 
 std::string DataText(const LampMatrix& lamps) {
-  static const std::string all_zero = AllZeroText();
-  std::string text = all_zero;
-  for (LampIndex i = 0; i < LampCount; ++i) {
-    if (HasRed(lamps.Colour(i))) {
-      text[DigitPosition(LampColumn(i), LampRow(i))] = '1';
+  std::string text(AllZeroText);
+  char* digits = text.data() + DigitPosition(LampsPerRow - 1, 0);
+  for (int column = LampsPerRow - 1; column >= 0; --column, digits += LiteralPitch) {
+    for (int row = 0; row < LampsPerRow; ++row) {
+      digits[row] = static_cast<char>('0' + HasRed(lamps.Colour(LampIndexOf(row, column))));
     }
   }
   return text;

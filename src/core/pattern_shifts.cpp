@@ -25,7 +25,7 @@ struct Shift {
 // from each.
 void MoveStep(LampMatrix& lamps, LampIndex i, int offset, std::span<const LampColour> moving) {
   const LampColour colour = lamps.Colour(i);
-  if (std::ranges::find(moving, colour) == moving.end()) {
+  if (std::none_of(moving.begin(), moving.end(), [colour](LampColour c) { return c == colour; })) {
     return;
   }
   lamps.SetColour(i, lamps.Colour(i - offset));
@@ -48,7 +48,10 @@ void ClearRow(LampMatrix& lamps, int row) {
   }
 }
 
-void Run(LampMatrix& lamps, const Shift& shift) {
+// Each shift is a constant, so each gets code of its own with the loop and the colour test
+// unrolled: a shift runs on every key press of a scrolling animation.
+template <const Shift& shift>
+void Run(LampMatrix& lamps) {
   const int direction = shift.first <= shift.last ? 1 : -1;
   for (LampIndex i = shift.first; i != shift.last + direction; i += direction) {
     if (!(shift.skips_row_ends && IsSkipped(i))) {
@@ -62,42 +65,47 @@ void Run(LampMatrix& lamps, const Shift& shift) {
 
 constexpr int TopRow = LampCount / LampsPerRow - 1;
 
+constexpr Shift Up{.first = 55,
+                   .last = 8,
+                   .offset = LampsPerRow,
+                   .moving = EveryColour,
+                   .skips_row_ends = false,
+                   .cleared_row = 0};
+constexpr Shift Down{.first = 8,
+                     .last = 55,
+                     .offset = -LampsPerRow,
+                     .moving = EveryColour,
+                     .skips_row_ends = false,
+                     .cleared_row = TopRow};
+constexpr Shift Left{.first = 63,
+                     .last = 0,
+                     .offset = 1,
+                     .moving = EveryColour,
+                     .skips_row_ends = true,
+                     .cleared_row = std::nullopt};
+constexpr Shift Right{.first = 0,
+                      .last = 63,
+                      .offset = -1,
+                      .moving = RedAndGrey,
+                      .skips_row_ends = true,
+                      .cleared_row = std::nullopt};
+
 }  // namespace
 
 void ShiftUp(LampMatrix& lamps) {
-  Run(lamps, {.first = 55,
-              .last = 8,
-              .offset = LampsPerRow,
-              .moving = EveryColour,
-              .skips_row_ends = false,
-              .cleared_row = 0});
+  Run<Up>(lamps);
 }
 
 void ShiftDown(LampMatrix& lamps) {
-  Run(lamps, {.first = 8,
-              .last = 55,
-              .offset = -LampsPerRow,
-              .moving = EveryColour,
-              .skips_row_ends = false,
-              .cleared_row = TopRow});
+  Run<Down>(lamps);
 }
 
 void ShiftLeft(LampMatrix& lamps) {
-  Run(lamps, {.first = 63,
-              .last = 0,
-              .offset = 1,
-              .moving = EveryColour,
-              .skips_row_ends = true,
-              .cleared_row = std::nullopt});
+  Run<Left>(lamps);
 }
 
 void ShiftRight(LampMatrix& lamps) {
-  Run(lamps, {.first = 0,
-              .last = 63,
-              .offset = -1,
-              .moving = RedAndGrey,
-              .skips_row_ends = true,
-              .cleared_row = std::nullopt});
+  Run<Right>(lamps);
 }
 
 }  // namespace glyphgrid
