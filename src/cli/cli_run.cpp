@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/input_reader.h"
 #include "cli/pattern_formats.h"
+#include "cli/profile_options.h"
 #include "core/app_info.h"
 
 namespace glyphgrid {
@@ -34,10 +35,10 @@ std::string Frames(const CliOptions& options, LampMatrix lamps) {
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (frame > 0 && options.output != PatternFormat::Data) {
+    if (frame > 0 && !IsLineFormat(options.output)) {
       text += '\n';
     }
-    text += PatternText(options.output, lamps);
+    text += PatternText(options.output, lamps, options.profile);
   }
   return text;
 }
@@ -60,13 +61,16 @@ int RunCli(const std::vector<std::string>& arguments, std::istream& in, std::ost
     case CliAction::Version:
       text = VersionText();
       break;
+    case CliAction::Profiles:
+      text = ProfilesText();
+      break;
     case CliAction::Run: {
       const std::variant<std::string, Error> input = ReadInput(options.file, in);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
       }
       const std::variant<LampMatrix, Error> pattern =
-          ParsePattern(options.input, std::get<std::string>(input));
+          ParsePattern(options.input, std::get<std::string>(input), options.profile);
       if (const Error* error = std::get_if<Error>(&pattern)) {
         return Fail(err, *error);
       }
