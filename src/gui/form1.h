@@ -40,6 +40,11 @@ class Form1 : public QMainWindow {
   void NewDisplay();
   void LoadPattern();
 
+  // Export and import through wiring profiles (form1_export.cpp).
+  void ShowExport();
+  void PastePattern();
+  void ImportPatternFile();
+
   void Command1_Click();
   void Command3_Click();
   void Command5_Click();
@@ -54,6 +59,7 @@ class Form1 : public QMainWindow {
   void CreateControls();
   void CreateMenus();
   void SaveText(const std::string& bytes);
+  bool ReadExport(const std::string& text, const QString& failure);
 
   template <typename Change>
   void ChangeLamps(Change change) {
