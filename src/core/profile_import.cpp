@@ -194,7 +194,7 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
     names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
   }
   return Error{Error::Kind::BadInput,
-               "reads as " + names + ", which give different patterns; choose its profile"};
+               "reads as " + names + ", which give different patterns"};
 }
 
 }  // namespace glyphgrid

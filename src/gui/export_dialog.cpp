@@ -121,13 +121,15 @@ void ExportDialog::CreateControls() {
   }
   presets_->addItem("Custom");
   presets_->setMaximumWidth(150);
+  presets_->setFixedHeight(presets_->sizeHintForRow(0) * presets_->count() +
+                           2 * presets_->frameWidth());
   description_->setWordWrap(true);
   Fill(scan_, ScanValues);
   Fill(planes_, PlanesValues);
   Fill(syntax_, SyntaxValues);
 
   auto* options = new QFormLayout;
-  options->addRow(Label("S&can:", scan_), scan_);
+  options->addRow(Label("Sc&an:", scan_), scan_);
   options->addRow(Label("&First unit:", first_), first_);
   options->addRow(Label("&MSB lamp:", msb_), msb_);
   options->addRow(Label("P&lanes:", planes_), planes_);
@@ -139,6 +141,7 @@ void ExportDialog::CreateControls() {
   auto* choice = new QVBoxLayout;
   choice->addWidget(Label("P&rofile:", presets_));
   choice->addWidget(presets_);
+  choice->addStretch();
   auto* top = new QHBoxLayout;
   top->addLayout(choice);
   top->addLayout(options, 1);

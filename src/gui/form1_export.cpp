@@ -60,7 +60,10 @@ void Form1::ImportPatternFile() {
 bool Form1::ReadExport(const std::string& text, const QString& failure) {
   const std::variant<ImportedPattern, Error> read = ImportAnyProfile(text, LoadExportProfile());
   if (const auto* error = std::get_if<Error>(&read)) {
-    toolkit_.ShowError(this, failure + QString::fromStdString(error->message) + ".", MessageTitle);
+    toolkit_.ShowError(this,
+                       failure + QString::fromStdString(error->message) +
+                           ".\n\nThe profile chosen in File > Export... is tried first.",
+                       MessageTitle);
     return false;
   }
   SetLamps(std::get<ImportedPattern>(read).lamps);

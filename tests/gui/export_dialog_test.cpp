@@ -203,8 +203,7 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
 TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
   const LampMatrix sample = FromGrid(Sample);
   const std::string ht16k33 = ExportText(sample, Preset("ht16k33"));
-  const QString ambiguous =
-      "reads as ht16k33 and as micropython, which give different patterns; choose its profile.";
+  const QString ambiguous = "reads as ht16k33 and as micropython, which give different patterns.";
   const std::tuple<const char*, std::string, const char*, QString> cases[] = {
       {"c-rows", ExportText(sample, Preset("c-rows")), SampleRed, ""},
       {"c-rows", ExportText(sample, Preset("basic")), SampleRed, ""},
@@ -242,7 +241,9 @@ TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
         calls << "open|Pattern Exports (*.bas *.c *.h *.ino *.py *.txt);;All Files (*)|";
       }
       if (!lamps) {
-        calls << "error|" + failure + error + "|Kestrova";
+        const QString hint =
+            text.empty() ? "" : "\n\nThe profile chosen in File > Export... is tried first.";
+        calls << "error|" + failure + error + hint + "|Kestrova";
       }
       EXPECT_EQ(toolkit_.calls, calls) << text;
       EXPECT_EQ(form1_->Lamps(), lamps ? FromGrid(lamps) : before) << text;
