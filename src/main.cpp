@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(glyphgrid::ApplicationTitle);
+  QApplication::setOrganizationName(glyphgrid::ApplicationTitle);
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(glyphgrid::VersionMajor)
                                           .arg(glyphgrid::VersionMinor)

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <optional>
 
+#include "cli/profile_options.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -59,6 +61,7 @@ std::string Wrapped(std::string_view first, std::string_view text) {
 std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& arguments) {
   CliOptions options;
   std::vector<std::string> positionals;
+  ProfileArguments profile_arguments;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -73,6 +76,13 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       options.action = CliAction::Version;
       return options;
     }
+    std::variant<bool, Error> profile_option = TakeProfileOption(arguments, i, profile_arguments);
+    if (const Error* error = std::get_if<Error>(&profile_option)) {
+      return *error;
+    }
+    if (std::get<bool>(profile_option)) {
+      continue;
+    }
     if (argument != "--from" && argument != "--op" && argument != "--frames") {
       return Usage("unknown option " + Quoted(argument));
     }
@@ -84,7 +94,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       if (!format) {
         return Usage("--from: unknown format " + Quoted(value) +
-                     " (expected planes, grid or data)");
+                     " (expected planes, grid, data or export)");
       }
       options.input = *format;
     } else if (argument == "--op") {
@@ -103,13 +113,28 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     }
   }
   if (positionals.empty()) {
-    return Usage("missing command (data, grid or planes)");
+    return Usage("missing command (data, grid, planes, export or profiles)");
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
-  if (!output) {
-    return Usage("unknown command " + Quoted(positionals[0]) + " (expected data, grid or planes)");
+  if (!output && positionals[0] != "profiles") {
+    return Usage("unknown command " + Quoted(positionals[0]) +
+                 " (expected data, grid, planes, export or profiles)");
   }
-  options.output = *output;
+  options.output = output.value_or(options.output);
+  std::variant<WiringProfile, Error> profile =
+      ResolveProfile(profile_arguments, output && (options.output == PatternFormat::Export ||
+                                                   options.input == PatternFormat::Export));
+  if (const Error* error = std::get_if<Error>(&profile)) {
+    return *error;
+  }
+  options.profile = std::get<WiringProfile>(profile);
+  if (!output) {
+    options.action = CliAction::Profiles;
+    if (positionals.size() > 1) {
+      return Usage("profiles reads no file, got " + Quoted(positionals[1]));
+    }
+    return options;
+  }
   if (positionals.size() > 2) {
     return Usage("more than one file: " + Quoted(positionals[1]) + " and " +
                  Quoted(positionals[2]));
@@ -121,8 +146,9 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
 }
 
 std::string UsageText() {
-  return "Usage: glyphgrid-cli (data|grid|planes) [--from planes|grid|data] [--op OP]... "
-         "[--frames N] [FILE]\n"
+  return "Usage: glyphgrid-cli (data|grid|planes|export) [--from planes|grid|data|export]\n"
+         "                     [--op OP]... [--frames N] [profile options] [FILE]\n"
+         "       glyphgrid-cli profiles\n"
          "\n"
          "Reads one 8 x 8 lamp pattern from FILE (standard input when FILE is absent or \"-\"),\n"
          "then N times over applies the operations and prints the pattern.\n"
@@ -131,9 +157,11 @@ std::string UsageText() {
          "  data    the DATA line of the pattern\n"
          "  grid    8 lines of 8 characters, top row first: . grey, R red, G green, O orange\n"
          "  planes  the colour-plane text that the editor loads\n"
+         "  export  the pattern as a wiring profile writes it (basic: the DATA line)\n"
+         "  profiles  list the profile presets with their settings, and read nothing\n"
          "\n"
          "Options:\n"
-         "  --from FORMAT  the input format: planes (the default), grid or data\n" +
+         "  --from FORMAT  the input format: planes (the default), grid, data or export\n" +
          Wrapped("  --op OP        ",
                  "an operation, repeatable, applied in the order given: " + OperationNames(", ") +
                      " (a mouse press at X, Y twips, as in the editor)") +
@@ -142,6 +170,8 @@ std::string UsageText() {
          "                 before each; grid and planes frames are separated by an empty line\n"
          "  --help         print this help and exit\n"
          "  --version      print the version and exit\n"
+         "\n" +
+         ProfileUsageText(Wrapped) +
          "\n"
          "Exit status: 0 on success, 1 when the file cannot be read, 2 for bad usage or input.\n";
 }

@@ -8,10 +8,11 @@
 #include "cli/operation_argument.h"
 #include "cli/pattern_formats.h"
 #include "core/error.h"
+#include "core/wiring_profile.h"
 
 namespace glyphgrid {
 
-enum class CliAction { Run, Help, Version };
+enum class CliAction { Run, Help, Version, Profiles };
 
 inline constexpr int MaxFrames = 10000;
 
@@ -25,6 +26,7 @@ struct CliOptions {
   std::vector<OperationStep> operations;
   int frames = 1;
   std::string file{StandardInputName};
+  WiringProfile profile;  // of the export output or input
 };
 
 // The arguments after the program name. The first argument that is not an option is the command,

@@ -6,6 +6,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/pattern_formats.h"
+#include "cli/profile_options.h"
 #include "core/app_info.h"
 
 namespace glyphgrid {
@@ -49,10 +50,10 @@ bool WriteFrames(const CliOptions& options, LampMatrix lamps, std::ostream& out)
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (frame > 0 && options.output != PatternFormat::Data && !Write(out, "\n")) {
+    if (frame > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) {
       return false;
     }
-    if (!Write(out, PatternText(options.output, lamps))) {
+    if (!Write(out, PatternText(options.output, lamps, options.profile))) {
       return false;
     }
   }
@@ -76,13 +77,16 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
     case CliAction::Version:
       written = Write(out, VersionText());
       break;
+    case CliAction::Profiles:
+      written = Write(out, ProfilesText());
+      break;
     case CliAction::Run: {
       const std::variant<std::string, Error> input = ReadInput(options.file, standard_input);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
       }
       const std::variant<LampMatrix, Error> pattern =
-          ParsePattern(options.input, std::get<std::string>(input));
+          ParsePattern(options.input, std::get<std::string>(input), options.profile);
       if (const Error* error = std::get_if<Error>(&pattern)) {
         return Fail(err, *error);
       }

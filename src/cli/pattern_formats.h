@@ -7,21 +7,28 @@
 
 #include "core/error.h"
 #include "core/lamp_matrix.h"
+#include "core/wiring_profile.h"
 
 namespace glyphgrid {
 
 // The texts a pattern is read from and printed as: the colour planes the editor loads, the
-// character grid, and the DATA line.
-enum class PatternFormat { Planes, Grid, Data };
+// character grid, the DATA line, and the export of a wiring profile.
+enum class PatternFormat { Planes, Grid, Data, Export };
 
-// "planes", "grid" or "data".
+// "planes", "grid", "data" or "export".
 std::optional<PatternFormat> PatternFormatNamed(std::string_view name);
 
 // Colour planes are applied to an all-grey pattern, as the editor's load applies them to its
 // lamps; they accept any text.
-std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text);
+// An export is read with `profile`, which the other formats ignore.
+std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text,
+                                             const WiringProfile& profile);
 
-// One printed frame; the DATA line gets a closing LF.
-std::string PatternText(PatternFormat format, const LampMatrix& lamps);
+// One printed frame; the DATA line and the export get a closing LF.
+std::string PatternText(PatternFormat format, const LampMatrix& lamps,
+                        const WiringProfile& profile);
+
+// One line a frame, frames not separated by an empty line.
+bool IsLineFormat(PatternFormat format);
 
 }  // namespace glyphgrid

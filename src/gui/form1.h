@@ -41,6 +41,11 @@ class Form1 : public QMainWindow {
   void NewDisplay();
   void LoadPattern();
 
+  // Export and import through wiring profiles (form1_export.cpp).
+  void ShowExport();
+  void PastePattern();
+  void ImportPatternFile();
+
   void Command1_Click();
   void Command3_Click();
   void Command5_Click();
@@ -56,6 +61,7 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void SaveText(const std::string& bytes);
   void ShowFailure(const Error& error);
+  bool ReadExport(const std::string& text, const QString& failure);
 
   template <typename Change>
   void ChangeLamps(Change change) {
@@ -73,5 +79,8 @@ class Form1 : public QMainWindow {
 
 // The title of every question and message the editor asks or shows about the pattern.
 inline constexpr const char* MessageTitle = "Kestrova";
+
+// The main window's caption after a file operation on `name`.
+QString FileCaption(const QString& name);
 
 }  // namespace glyphgrid

@@ -14,12 +14,11 @@ namespace {
 
 const QString PatternFilter = QStringLiteral("Bas Files (*.bas*)");
 
-// After a file operation the caption names the file.
+}  // namespace
+
 QString FileCaption(const QString& name) {
   return QString(MessageTitle) + " -" + name;
 }
-
-}  // namespace
 
 void Form1::SavePattern() {
   GenerateData();
@@ -44,9 +43,7 @@ void Form1::SaveText(const std::string& bytes) {
 }
 
 void Form1::ShowFailure(const Error& error) {
-  QString message = QString::fromStdString(error.message);
-  message[0] = message[0].toUpper();
-  toolkit_.ShowError(this, message, MessageTitle);
+  toolkit_.ShowError(this, ErrorText(error), MessageTitle);
 }
 
 void Form1::NewDisplay() {

@@ -26,11 +26,14 @@ void Form1::CreateMenus() {
       ->setObjectName("actionNew");
   file->addAction("&Open...", QKeySequence("Ctrl+O"), this, &Form1::LoadPattern)
       ->setObjectName("actionOpen");
+  file->addAction("&Import...", this, &Form1::ImportPatternFile)->setObjectName("actionImport");
   file->addAction("&Save...", QKeySequence("Ctrl+S"), this, &Form1::SavePattern)
       ->setObjectName("actionSave");
   file->addAction("Save &Colour Pattern...", QKeySequence("Ctrl+Shift+S"), this,
                   &Form1::SaveColourPattern)
       ->setObjectName("actionSaveColourPattern");
+  file->addAction("&Export...", QKeySequence("Ctrl+E"), this, &Form1::ShowExport)
+      ->setObjectName("actionExport");
   file->addSeparator();
   file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &Form1::ExitProgram)
       ->setObjectName("actionExit");
@@ -40,6 +43,8 @@ void Form1::CreateMenus() {
       ->setObjectName("actionClearDisplay");
   edit->addAction("&View Data", this, &Form1::Command5_Click)->setObjectName("actionViewData");
   edit->addAction("C&opy Data", this, &Form1::Command10_Click)->setObjectName("actionCopyData");
+  edit->addAction("&Paste Pattern", QKeySequence("Ctrl+Shift+V"), this, &Form1::PastePattern)
+      ->setObjectName("actionPastePattern");
 
   // Clear asks first, so it is the Edit menu's Clear Display above, not a Pattern entry.
   QMenu* pattern = menuBar()->addMenu("&Pattern");

@@ -20,6 +20,14 @@ std::string ShownFileName(const QString& name) {
   return "\"" + Escaped(name.toStdString()) + "\"";
 }
 
+QString ErrorText(const Error& error) {
+  QString text = QString::fromStdString(error.message);
+  if (!text.isEmpty()) {
+    text[0] = text[0].toUpper();
+  }
+  return text;
+}
+
 std::optional<Error> WritePatternFile(const QString& name, const std::string& bytes) {
   // QSaveFile would put a new file in the place of a named pipe or a device node.
   if (const std::optional<std::string_view> kind =

@@ -1,0 +1,160 @@
+#include "cli/profile_options.h"
+
+#include <algorithm>
+
+#include "core/profile_presets.h"
+
+namespace glyphgrid {
+
+namespace {
+
+constexpr std::string_view InvertOption = "--invert";
+constexpr std::string_view ProfileOption = "--profile";
+constexpr std::string_view ValueOptions[] = {ProfileOption, "--scan",   "--first", "--msb",
+                                             "--planes",    "--syntax", "--zero",  "--name"};
+
+Error Usage(const std::string& message) {
+  return {Error::Kind::BadInput, message};
+}
+
+std::vector<std::string_view> PresetNames() {
+  std::vector<std::string_view> names;
+  for (const ProfilePreset& preset : ProfilePresets()) {
+    names.push_back(preset.name);
+  }
+  return names;
+}
+
+// Sets `field` to the value named `name`, or says which names the option takes.
+template <typename T, std::size_t N>
+std::optional<Error> SetNamed(const OptionValue<T> (&values)[N], const std::string& option,
+                              const std::string& name, T& field) {
+  const std::optional<T> value = ValueNamed(values, name);
+  if (!value) {
+    return Usage(option + ": unknown value '" + name + "' (expected " +
+                 Alternatives(NamesOf(values)) + ")");
+  }
+  field = *value;
+  return std::nullopt;
+}
+
+std::optional<Error> Apply(const std::string& option, const std::string& value,
+                           WiringProfile& profile) {
+  if (option == "--scan") {
+    return SetNamed(ScanValues, option, value, profile.scan);
+  }
+  if (option == "--first") {
+    return SetNamed(SideValues, option, value, profile.first);
+  }
+  if (option == "--msb") {
+    return SetNamed(SideValues, option, value, profile.msb);
+  }
+  if (option == "--planes") {
+    return SetNamed(PlanesValues, option, value, profile.planes);
+  }
+  if (option == "--syntax") {
+    return SetNamed(SyntaxValues, option, value, profile.syntax);
+  }
+  if (option == "--zero") {
+    return SetNamed(YesNoValues, option, value, profile.zero);
+  }
+  if (option == "--name") {
+    profile.name = value;
+  } else {
+    profile.invert = true;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<bool, Error> TakeProfileOption(const std::vector<std::string>& arguments,
+                                            std::size_t& i, ProfileArguments& taken) {
+  const std::string& option = arguments[i];
+  if (option == InvertOption) {
+    taken.emplace_back(option, "");
+    return true;
+  }
+  if (std::ranges::find(ValueOptions, option) == std::ranges::end(ValueOptions)) {
+    return false;
+  }
+  if (i + 1 == arguments.size()) {
+    return Usage(option + ": missing value");
+  }
+  taken.emplace_back(option, arguments[++i]);
+  return true;
+}
+
+std::variant<WiringProfile, Error> ResolveProfile(const ProfileArguments& taken, bool used) {
+  if (!taken.empty() && !used) {
+    return Usage(taken.front().first + ": only export and --from export take profile options");
+  }
+  const ProfilePreset* preset = ProfilePresets().data();
+  for (const auto& [option, value] : taken) {
+    if (option == ProfileOption && !(preset = FindProfilePreset(value))) {
+      return Usage(option + ": unknown profile '" + value + "' (expected " +
+                   Alternatives(PresetNames()) + ")");
+    }
+  }
+  WiringProfile profile = preset->profile;
+  for (const auto& [option, value] : taken) {
+    if (option == ProfileOption) {
+      continue;
+    }
+    if (std::optional<Error> error = Apply(option, value, profile)) {
+      return *error;
+    }
+  }
+  if (std::optional<Error> error = CheckProfile(profile, "--")) {
+    return *error;
+  }
+  return profile;
+}
+
+std::string ProfileOptionsText(const WiringProfile& profile) {
+  std::string text = "--scan " + std::string(NameOf(ScanValues, profile.scan)) + " --first " +
+                     std::string(NameOf(SideValues, profile.first)) + " --msb " +
+                     std::string(NameOf(SideValues, profile.msb)) + " --planes " +
+                     std::string(NameOf(PlanesValues, profile.planes)) + " --syntax " +
+                     std::string(NameOf(SyntaxValues, profile.syntax)) + " --zero " +
+                     std::string(NameOf(YesNoValues, profile.zero));
+  if (profile.invert) {
+    text += " --invert";
+  }
+  if (profile.name != DefaultProfileName) {
+    text += " --name " + profile.name;
+  }
+  return text;
+}
+
+std::string ProfilesText() {
+  std::string text;
+  for (const ProfilePreset& preset : ProfilePresets()) {
+    std::string name(preset.name);
+    name.resize(std::max<std::size_t>(name.size() + 1, 13), ' ');
+    text +=
+        name + std::string(preset.description) + "\n  " + ProfileOptionsText(preset.profile) + "\n";
+  }
+  return text;
+}
+
+std::string ProfileUsageText(const Wrap& wrap) {
+  const auto line = [&wrap](std::string_view option, const std::string& text) {
+    std::string start = "  " + std::string(option);
+    start.resize(17, ' ');
+    return wrap(start, text);
+  };
+  return "Profile options (export and --from export; the glyphgrid-cli profiles command lists\n"
+         "the presets with their settings):\n" +
+         line("--profile NAME", "the preset, basic by default: " + Alternatives(PresetNames())) +
+         line("--scan S", Alternatives(NamesOf(ScanValues)) + ": one unit per lamp column or row") +
+         line("--first SIDE", "the unit that comes first: left or right, top or bottom") +
+         line("--msb SIDE", "the lamp that is a unit's top bit: bottom or top, left or right") +
+         line("--planes P", Alternatives(NamesOf(PlanesValues))) +
+         line("--invert", "0 for a lit lamp (the zero unit stays 0)") +
+         line("--syntax S", Alternatives(NamesOf(SyntaxValues))) +
+         line("--zero yes|no", "one more unit, always 0, at the end") +
+         line("--name ID", "the array or variable name of c-hex, c-binary and python");
+}
+
+}  // namespace glyphgrid

@@ -1,0 +1,191 @@
+#include "core/export_tokens.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+namespace glyphgrid {
+
+namespace {
+
+constexpr int MaxUnitValue = 255;
+constexpr std::string_view Marks = "{}[](),;=";
+constexpr std::size_t MaxShownLength = 24;
+
+bool IsLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int DigitValue(char c) {
+  if (IsDigit(c)) {
+    return c - '0';
+  }
+  const char lower = Lower(c);
+  return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
+}
+
+// The value of a literal, capped just over 255, or nothing when it is no number.
+std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
+  int base = bare_hex ? 16 : 10;
+  std::string_view digits = literal;
+  const std::string_view prefix = literal.substr(0, 2);
+  if (EqualsIgnoringCase(prefix, "&b") || (!bare_hex && EqualsIgnoringCase(prefix, "0b"))) {
+    base = 2;
+    digits.remove_prefix(2);
+  } else if (EqualsIgnoringCase(prefix, "&h") || EqualsIgnoringCase(prefix, "0x")) {
+    base = 16;
+    digits.remove_prefix(2);
+  }
+  if (digits.empty()) {
+    return std::nullopt;
+  }
+  int value = 0;
+  for (const char c : digits) {
+    const int digit = DigitValue(c);
+    if (digit >= base) {
+      return std::nullopt;
+    }
+    value = std::min(value * base + digit, MaxUnitValue + 1);
+  }
+  return value;
+}
+
+std::string Shown(std::string_view text) {
+  if (text.size() == 1 &&
+      (static_cast<unsigned char>(text[0]) < 0x21 || static_cast<unsigned char>(text[0]) > 0x7E)) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "byte 0x%02X", static_cast<unsigned char>(text[0]));
+    return hex;
+  }
+  if (text.size() > MaxShownLength) {
+    return "'" + std::string(text.substr(0, MaxShownLength)) + "...'";
+  }
+  return "'" + std::string(text) + "'";
+}
+
+class Tokenizer {
+ public:
+  Tokenizer(std::string_view text, bool bare_hex) : text_(text), bare_hex_(bare_hex) {}
+
+  std::variant<std::vector<ExportToken>, Error> Run() {
+    while (at_ < text_.size()) {
+      const char c = text_[at_];
+      if (IsSpace(c)) {
+        Advance(1);
+      } else if (c == '\'' || c == '#' || text_.substr(at_, 2) == "//") {
+        SkipLine();
+      } else if (text_.substr(at_, 2) == "/*") {
+        const std::size_t end = text_.find("*/", at_ + 2);
+        if (end == std::string_view::npos) {
+          return Fail("the comment that starts here is not closed with */");
+        }
+        Advance(end + 2 - at_);
+      } else if (Marks.find(c) != std::string_view::npos) {
+        Emit(ExportToken::Kind::Mark, 1, 0);
+      } else if (IsLetter(c) || IsDigit(c) || c == '&') {
+        const std::string_view run = text_.substr(at_, RunLength(at_ + 1));
+        const bool hex_digits =
+            bare_hex_ && std::ranges::all_of(run, [](char d) { return DigitValue(d) < 16; });
+        if (IsLetter(c) && !hex_digits) {
+          if (EqualsIgnoringCase(run, "REM")) {
+            SkipLine();
+          } else {
+            Emit(ExportToken::Kind::Word, run.size(), 0);
+          }
+          continue;
+        }
+        const std::optional<int> value = LiteralValue(run, bare_hex_);
+        if (!value) {
+          return Fail(Shown(run) + " is not a number (expected " +
+                      (bare_hex_ ? "hexadecimal digits, or &B, &H or 0x and digits"
+                                 : "&B, &H, 0x or 0b and digits, or a decimal number") +
+                      ")");
+        }
+        if (*value > MaxUnitValue) {
+          return Fail(Shown(run) + " is over 255");
+        }
+        Emit(ExportToken::Kind::Number, run.size(), *value);
+      } else {
+        return Fail("unexpected " + Shown(text_.substr(at_, 1)));
+      }
+    }
+    return std::move(tokens_);
+  }
+
+ private:
+  int Column() const { return static_cast<int>(at_ - line_start_) + 1; }
+
+  Error Fail(const std::string& what) const {
+    return {Error::Kind::BadInput, TextPosition(line_, Column()) + ": " + what};
+  }
+
+  void Advance(std::size_t count) {
+    for (const std::size_t end = at_ + count; at_ < end; ++at_) {
+      if (text_[at_] == '\n') {
+        ++line_;
+        line_start_ = at_ + 1;
+      }
+    }
+  }
+
+  void SkipLine() {
+    const std::size_t end = text_.find('\n', at_);
+    Advance((end == std::string_view::npos ? text_.size() : end) - at_);
+  }
+
+  std::size_t RunLength(std::size_t from) const {
+    std::size_t end = from;
+    while (end < text_.size() && (IsLetter(text_[end]) || IsDigit(text_[end]))) {
+      ++end;
+    }
+    return end - at_;
+  }
+
+  void Emit(ExportToken::Kind kind, std::size_t length, int value) {
+    tokens_.push_back({kind, text_.substr(at_, length), value, line_, Column()});
+    Advance(length);
+  }
+
+  std::string_view text_;
+  bool bare_hex_;
+  std::size_t at_ = 0;
+  std::size_t line_start_ = 0;
+  int line_ = 1;
+  std::vector<ExportToken> tokens_;
+};
+
+}  // namespace
+
+std::string TextPosition(int line, int column) {
+  return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex) {
+  return Tokenizer(text, bare_hex).Run();
+}
+
+}  // namespace glyphgrid

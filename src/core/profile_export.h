@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/lamp_matrix.h"
+#include "core/wiring_profile.h"
+
+namespace glyphgrid {
+
+// The profile's units for the pattern, in order: each plane's units as the profile orders them,
+// inverted when it says so, then the zero unit when it has one.
+std::vector<std::uint8_t> ExportUnits(const LampMatrix& lamps, const WiringProfile& profile);
+
+struct TextSpan {
+  std::size_t start = 0;
+  std::size_t length = 0;
+
+  bool operator==(const TextSpan&) const = default;
+};
+
+// The export on one line without a line break, and where each unit's digits stand in it (the
+// literal's prefix left out).
+struct ExportedText {
+  std::string text;
+  std::vector<TextSpan> units;
+};
+
+// A pure function of the pattern and the profile; with the basic preset it is the DATA line.
+ExportedText ExportPattern(const LampMatrix& lamps, const WiringProfile& profile);
+std::string ExportText(const LampMatrix& lamps, const WiringProfile& profile);
+
+// The characters that show one bit: its binary digit, the hexadecimal digit that holds it, or
+// the whole decimal number.
+TextSpan BitDigits(const ExportedText& exported, Syntax syntax, BitPosition position);
+
+}  // namespace glyphgrid

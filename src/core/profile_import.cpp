@@ -1,0 +1,200 @@
+#include "core/profile_import.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/export_tokens.h"
+#include "core/profile_presets.h"
+
+namespace glyphgrid {
+
+namespace {
+
+using Kind = ExportToken::Kind;
+using Tokens = std::vector<ExportToken>;
+using Values = std::vector<const ExportToken*>;
+
+bool IsMark(const ExportToken& token, char mark) {
+  return token.kind == Kind::Mark && token.text.front() == mark;
+}
+
+bool IsDataKeyword(const ExportToken& token) {
+  return token.kind == Kind::Word && token.text.size() == 4 &&
+         std::ranges::equal(token.text, std::string_view("DATA"),
+                            [](char a, char b) { return (a & ~0x20) == b; });
+}
+
+std::string Shown(const ExportToken& token) {
+  constexpr std::size_t MaxShownLength = 24;
+  return "'" + std::string(token.text.substr(0, MaxShownLength)) +
+         (token.text.size() > MaxShownLength ? "...'" : "'");
+}
+
+Error At(const ExportToken& token, const std::string& what) {
+  return {Error::Kind::BadInput, TextPosition(token.line, token.column) + ": " + what};
+}
+
+// The numbers of a list separated by commas or white space; a comma may end it. With
+// `data_lines`, DATA may start any line.
+std::variant<Values, Error> ListOf(std::span<const ExportToken> body, bool data_lines) {
+  Values values;
+  bool after_value = false;
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    const ExportToken& token = body[i];
+    if (token.kind == Kind::Number) {
+      values.push_back(&token);
+      after_value = true;
+    } else if (IsMark(token, ',') && after_value) {
+      after_value = false;
+    } else if (IsMark(token, ',')) {
+      return At(token, "expected a value before ','");
+    } else if (!data_lines || !IsDataKeyword(token) || (i > 0 && body[i - 1].line == token.line)) {
+      return At(token, "unexpected " + Shown(token) + " (expected a value or ',')");
+    }
+  }
+  return values;
+}
+
+// The values inside the first `open` mark: a C array after its declaration, or a Python list
+// after "NAME = bytes(". `before` lists the marks the declaration may hold; what follows the list
+// may be `after` or the start of it.
+std::variant<Values, Error> BracketedList(const Tokens& tokens, std::size_t open, char close,
+                                          std::string_view before, std::string after) {
+  const std::string open_text(tokens[open].text);
+  for (std::size_t i = 0; i < open; ++i) {
+    const ExportToken& token = tokens[i];
+    const bool fits =
+        token.kind == Kind::Word || (token.kind == Kind::Number && open_text == "{") ||
+        (token.kind == Kind::Mark && before.find(token.text) != std::string_view::npos);
+    if (!fits) {
+      return At(token, "unexpected " + Shown(token) + " before the values' '" + open_text + "'");
+    }
+  }
+  const auto closing = std::find_if(tokens.begin() + static_cast<std::ptrdiff_t>(open) + 1,
+                                    tokens.end(), [close](const ExportToken& token) {
+                                      return token.kind != Kind::Number && !IsMark(token, ',');
+                                    });
+  if (closing == tokens.end() || !IsMark(*closing, close)) {
+    return closing == tokens.end()
+               ? At(tokens[open], "the '" + open_text + "' here is not closed")
+               : At(*closing, "unexpected " + Shown(*closing) + " (expected a value, ',' or '" +
+                                  std::string(1, close) + "')");
+  }
+  std::size_t next = 0;
+  for (auto token = closing + 1; token != tokens.end(); ++token) {
+    if (next == after.size() || !IsMark(*token, after[next])) {
+      return At(*token, "unexpected " + Shown(*token) + " after the values' '" +
+                            std::string(1, close) + "'");
+    }
+    ++next;
+  }
+  return ListOf({tokens.begin() + static_cast<std::ptrdiff_t>(open) + 1, closing}, false);
+}
+
+std::variant<Values, Error> ValuesOf(const Tokens& tokens) {
+  const auto find = [&tokens](char mark) {
+    return static_cast<std::size_t>(
+        std::ranges::find_if(tokens, [mark](const ExportToken& t) { return IsMark(t, mark); }) -
+        tokens.begin());
+  };
+  if (const std::size_t brace = find('{'); brace < tokens.size()) {
+    return BracketedList(tokens, brace, '}', "[]=", ";");
+  }
+  if (const std::size_t bracket = find('['); bracket < tokens.size()) {
+    const auto parentheses =
+        std::count_if(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(bracket),
+                      [](const ExportToken& t) { return IsMark(t, '('); });
+    return BracketedList(tokens, bracket, ']', "=(",
+                         std::string(static_cast<std::size_t>(parentheses), ')'));
+  }
+  return ListOf(tokens, true);
+}
+
+LampColour ColourOf(bool red, bool green) {
+  if (red) {
+    return green ? LampOrange : LampRed;
+  }
+  return green ? LampGreen : LampGrey;
+}
+
+}  // namespace
+
+std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
+  if (std::optional<Error> error = CheckProfile(profile)) {
+    return *error;
+  }
+  std::variant<Tokens, Error> tokens = TokenizeExport(text, profile.syntax == Syntax::Hex);
+  if (const Error* error = std::get_if<Error>(&tokens)) {
+    return *error;
+  }
+  std::variant<Values, Error> listed = ValuesOf(std::get<Tokens>(tokens));
+  if (const Error* error = std::get_if<Error>(&listed)) {
+    return *error;
+  }
+  const Values& values = std::get<Values>(listed);
+  const std::string label = ProfileLabel(profile);
+  const auto expected = static_cast<std::size_t>(UnitCount(profile));
+  if (values.size() != expected) {
+    const std::string what = "expected " + std::to_string(expected) + " values for " + label +
+                             ", found " + std::to_string(values.size());
+    return values.size() > expected ? At(*values[expected], what)
+                                    : Error{Error::Kind::BadInput, what};
+  }
+  if (profile.zero && values.back()->value != 0) {
+    return At(*values.back(), "the last value is always 0 for " + label + ", found " +
+                                  std::string(values.back()->text));
+  }
+  bool red[LampCount] = {};
+  bool green[LampCount] = {};
+  for (const Plane plane : {Plane::Red, Plane::Green}) {
+    for (int unit = 0; unit < UnitsPerPlane; ++unit) {
+      const std::optional<int> position = UnitPosition(profile.planes, plane, unit);
+      if (!position) {
+        break;
+      }
+      const int value = values[static_cast<std::size_t>(*position)]->value;
+      for (int bit = 0; bit < LampsPerRow; ++bit) {
+        if (((value >> bit) & 1) != (profile.invert ? 1 : 0)) {
+          const LampIndex lamp = LampAt(profile, unit, bit);
+          (plane == Plane::Red ? red : green)[lamp] = true;
+        }
+      }
+    }
+  }
+  LampMatrix lamps;
+  for (LampIndex i = 0; i < LampCount; ++i) {
+    lamps.SetColour(i, ColourOf(red[i], green[i]));
+  }
+  return lamps;
+}
+
+std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
+                                                      const WiringProfile& preferred) {
+  std::variant<LampMatrix, Error> first = ImportPattern(text, preferred);
+  if (const LampMatrix* lamps = std::get_if<LampMatrix>(&first)) {
+    return ImportedPattern{*lamps, ProfileLabel(preferred)};
+  }
+  std::vector<ImportedPattern> readings;
+  for (const ProfilePreset& preset : ProfilePresets()) {
+    const std::variant<LampMatrix, Error> read = ImportPattern(text, preset.profile);
+    const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
+    if (lamps && std::ranges::find(readings, *lamps, &ImportedPattern::lamps) == readings.end()) {
+      readings.push_back({*lamps, std::string(preset.name)});
+    }
+  }
+  if (readings.size() == 1) {
+    return readings.front();
+  }
+  if (readings.empty()) {
+    return Error{Error::Kind::BadInput, "does not read as " + ProfileLabel(preferred) + " (" +
+                                            std::get<Error>(first).message + ") nor as any preset"};
+  }
+  std::string names;
+  for (std::size_t i = 0; i < readings.size(); ++i) {
+    names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
+  }
+  return Error{Error::Kind::BadInput,
+               "reads as " + names + ", which give different patterns"};
+}
+
+}  // namespace glyphgrid

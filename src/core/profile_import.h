@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "core/error.h"
+#include "core/lamp_matrix.h"
+#include "core/wiring_profile.h"
+
+namespace glyphgrid {
+
+// Reads an export back with the profile that wrote it, and what a person would type for it: any
+// of the &B, &H, 0x, 0b and decimal literals, separated by commas or white space, inside a DATA
+// statement, a C array's { } or a Python list's [ ] (in bytes( ) or not), with comments. Lit
+// lamps of a red profile come back red, of a green profile green; two planes give back all four
+// colours. An error names the position and what was expected: too few or too many values, a
+// value over 255, a zero unit that is not 0, anything that is not such a list.
+std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile);
+
+struct ImportedPattern {
+  LampMatrix lamps;
+  std::string label;  // the profile that read it, as ProfileLabel names it
+};
+
+// Reads with `preferred`; when that fails, with the only preset that reads the text (presets that
+// read it into the same lamps count as one). An error when none or several do.
+std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
+                                                      const WiringProfile& preferred);
+
+}  // namespace glyphgrid

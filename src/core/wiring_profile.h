@@ -1,0 +1,143 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/error.h"
+#include "core/lamp_matrix.h"
+
+namespace glyphgrid {
+
+// How the bits of an exported pattern map to lamps: a profile is data, and every board or
+// language layout is one set of these values. A unit is one byte: the eight lamps of one lamp
+// column or one lamp row of one colour plane.
+enum class Scan { Columns, Rows };
+
+// `first` names the unit that comes first (left or right for columns, top or bottom for rows);
+// `msb` names the lamp of a unit that is its most significant bit (bottom or top for columns,
+// left or right for rows).
+enum class Side { Left, Right, Top, Bottom };
+
+// Which colour planes are written and in which order. Interleaved is the HT16K33's display RAM:
+// for each unit its green byte, then its red byte.
+enum class Planes { Red, Green, RedGreen, GreenRed, Interleaved };
+
+enum class Syntax { BasicBinary, BasicHex, BasicDecimal, CHex, CBinary, Python, Hex };
+
+// A lamp's bit is 1 in the red plane when it carries red (red or orange), in the green plane
+// when it carries green (green or orange).
+enum class Plane { Red, Green };
+
+struct WiringProfile {
+  Scan scan = Scan::Columns;
+  Side first = Side::Left;
+  Side msb = Side::Bottom;
+  Planes planes = Planes::Red;
+  bool invert = false;  // 0 for a lit lamp (common-anode boards); the zero unit stays 0
+  Syntax syntax = Syntax::BasicBinary;
+  bool zero = true;              // one more unit, always 0, after the planes
+  std::string name = "pattern";  // the identifier of the c-* and python syntaxes
+
+  bool operator==(const WiringProfile&) const = default;
+};
+
+inline constexpr std::string_view DefaultProfileName = "pattern";
+
+// The names that options, settings and the command line give each value.
+template <typename T>
+struct OptionValue {
+  T value;
+  std::string_view name;
+};
+
+inline constexpr OptionValue<Scan> ScanValues[] = {{Scan::Columns, "columns"},
+                                                   {Scan::Rows, "rows"}};
+inline constexpr OptionValue<Side> SideValues[] = {
+    {Side::Left, "left"}, {Side::Right, "right"}, {Side::Top, "top"}, {Side::Bottom, "bottom"}};
+inline constexpr OptionValue<Planes> PlanesValues[] = {{Planes::Red, "red"},
+                                                       {Planes::Green, "green"},
+                                                       {Planes::RedGreen, "red,green"},
+                                                       {Planes::GreenRed, "green,red"},
+                                                       {Planes::Interleaved, "interleaved"}};
+inline constexpr OptionValue<Syntax> SyntaxValues[] = {{Syntax::BasicBinary, "basic-binary"},
+                                                       {Syntax::BasicHex, "basic-hex"},
+                                                       {Syntax::BasicDecimal, "basic-decimal"},
+                                                       {Syntax::CHex, "c-hex"},
+                                                       {Syntax::CBinary, "c-binary"},
+                                                       {Syntax::Python, "python"},
+                                                       {Syntax::Hex, "hex"}};
+inline constexpr OptionValue<bool> YesNoValues[] = {{true, "yes"}, {false, "no"}};
+
+template <typename T, std::size_t N>
+constexpr std::string_view NameOf(const OptionValue<T> (&values)[N], T value) {
+  for (const OptionValue<T>& entry : values) {
+    if (entry.value == value) {
+      return entry.name;
+    }
+  }
+  return {};
+}
+
+template <typename T, std::size_t N>
+constexpr std::optional<T> ValueNamed(const OptionValue<T> (&values)[N], std::string_view name) {
+  for (const OptionValue<T>& entry : values) {
+    if (entry.name == name) {
+      return entry.value;
+    }
+  }
+  return std::nullopt;
+}
+
+template <typename T, std::size_t N>
+std::vector<std::string_view> NamesOf(const OptionValue<T> (&values)[N]) {
+  std::vector<std::string_view> names;
+  for (const OptionValue<T>& entry : values) {
+    names.push_back(entry.name);
+  }
+  return names;
+}
+
+// The two sides `first` may name with this scan, and the two `msb` may name, in the order the
+// options list them.
+std::array<Side, 2> FirstSides(Scan scan);
+std::array<Side, 2> MsbSides(Scan scan);
+
+// "a, b or c".
+std::string Alternatives(std::span<const std::string_view> names);
+
+// A C and Python identifier: a letter or "_", then letters, digits or "_".
+bool IsIdentifier(std::string_view name);
+
+// Nothing when every value fits the others; otherwise what does not, naming each option with
+// `option_prefix` before it ("--" on the command line).
+std::optional<Error> CheckProfile(const WiringProfile& profile,
+                                  std::string_view option_prefix = "");
+
+inline constexpr int UnitsPerPlane = LampsPerRow;
+
+// How many planes the profile writes (1 or 2), and how many units in all.
+int PlaneCount(Planes planes);
+int UnitCount(const WiringProfile& profile);
+
+// Where unit `unit_of_plane` (0..7) of `plane` stands among the profile's units, or nothing when
+// the profile does not write that plane.
+std::optional<int> UnitPosition(Planes planes, Plane plane, int unit_of_plane);
+
+// The lamp that bit `bit` (0 = least significant) of unit `unit_of_plane` of a plane shows.
+LampIndex LampAt(const WiringProfile& profile, int unit_of_plane, int bit);
+
+// Which unit of the whole export and which bit of it a lamp is in one plane; nothing when the
+// profile does not write that plane.
+struct BitPosition {
+  int unit;
+  int bit;
+
+  bool operator==(const BitPosition&) const = default;
+};
+std::optional<BitPosition> LampBit(const WiringProfile& profile, LampIndex lamp, Plane plane);
+
+}  // namespace glyphgrid

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/lamp_matrix.h"
+#include "core/profile_export.h"
+#include "core/wiring_profile.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace glyphgrid {
+
+class ExportLampGrid;
+class Toolkit;
+
+// File > Export...: the pattern as a wiring profile writes it. A preset or Custom with every
+// option; a preview that follows the options; a copy of the lamp grid that tells which byte and
+// bit the pointed lamp is and marks its digit in the preview; Copy, Save... and Close. The
+// profile is kept in the settings as it changes, for the next export and for Paste Pattern.
+class ExportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Exports `lamps` as they are now.
+  ExportDialog(Toolkit& toolkit, const LampMatrix& lamps, QWidget* parent);
+
+  const WiringProfile& Profile() const { return profile_; }
+
+  void CopyExport();
+  void SaveExport();
+
+ private:
+  void CreateControls();
+  void ShowOptions();
+  void PresetChosen(int row);
+  void OptionsChanged();
+  void Refresh();
+  void ShowPointedLamp();
+
+  Toolkit& toolkit_;
+  const LampMatrix lamps_;
+  WiringProfile profile_;
+  ExportedText exported_;
+  bool showing_ = false;  // while the controls are set from the profile
+
+  QListWidget* presets_;
+  QLabel* description_;
+  QComboBox* scan_;
+  QComboBox* first_;
+  QComboBox* msb_;
+  QComboBox* planes_;
+  QComboBox* syntax_;
+  QCheckBox* invert_;
+  QCheckBox* zero_;
+  QLineEdit* name_;
+  QPlainTextEdit* preview_;
+  ExportLampGrid* grid_;
+  QLabel* readout_;
+  QPushButton* copy_;
+  QPushButton* save_;
+};
+
+}  // namespace glyphgrid

@@ -1,0 +1,76 @@
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+
+#include "core/profile_import.h"
+#include "core/text_file.h"
+#include "gui/export_dialog.h"
+#include "gui/export_settings.h"
+#include "gui/form1.h"
+#include "gui/pattern_file.h"
+#include "gui/toolkit.h"
+
+namespace glyphgrid {
+
+namespace {
+
+const QString ImportFilter =
+    QStringLiteral("Pattern Exports (*.bas *.c *.h *.ino *.py *.txt);;All Files (*)");
+
+}  // namespace
+
+// Window-modal: the export shows the pattern as it was when the dialog opened.
+void Form1::ShowExport() {
+  auto* dialog = new ExportDialog(toolkit_, lamps_, this);
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->open();
+}
+
+void Form1::PastePattern() {
+  const QString failure = QStringLiteral("Cannot paste the pattern: the clipboard ");
+  const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
+  if (text.isEmpty()) {
+    toolkit_.ShowError(this, failure + "holds no text.", MessageTitle);
+  } else if (static_cast<std::size_t>(text.size()) > MaxPatternTextSize) {
+    toolkit_.ShowError(
+        this,
+        failure + "text is larger than " + MaxPatternTextSizeName + ", too large for a pattern.",
+        MessageTitle);
+  } else {
+    ReadExport(text.toStdString(), failure + "text ");
+  }
+}
+
+void Form1::ImportPatternFile() {
+  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, ImportFilter);
+  if (!name) {
+    return;
+  }
+  const std::variant<std::string, Error> read = ReadPatternFile(
+      QFile::encodeName(*name).toStdString(), ShownFileName(*name), FileAccess::RegularFilesOnly);
+  if (const auto* failure = std::get_if<Error>(&read)) {
+    ShowFailure(*failure);
+    return;
+  }
+  if (ReadExport(std::get<std::string>(read),
+                 "Cannot import " + QString::fromStdString(ShownFileName(*name)) + ": the file ")) {
+    setWindowTitle(FileCaption(*name));
+  }
+}
+
+// Sets the lamps from an export in the last profile chosen, or in the only preset that reads it;
+// otherwise shows `failure` followed by why, and changes nothing.
+bool Form1::ReadExport(const std::string& text, const QString& failure) {
+  const std::variant<ImportedPattern, Error> read = ImportAnyProfile(text, LoadExportProfile());
+  if (const auto* error = std::get_if<Error>(&read)) {
+    toolkit_.ShowError(this,
+                       failure + QString::fromStdString(error->message) +
+                           ".\n\nThe profile chosen in File > Export... is tried first.",
+                       MessageTitle);
+    return false;
+  }
+  SetLamps(std::get<ImportedPattern>(read).lamps);
+  return true;
+}
+
+}  // namespace glyphgrid

@@ -1,0 +1,258 @@
+#include "gui/export_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <functional>
+
+#include "core/profile_export.h"
+#include "core/profile_presets.h"
+#include "gui/export_lamp_grid.h"
+#include "gui/export_settings.h"
+#include "support/form1_fixture.h"
+#include "support/temporary_folder.h"
+
+namespace glyphgrid {
+namespace {
+
+const char* const Sample =
+    "R.......\n.G......\n..O.....\n........\n........\n........\n.......R\nO......G";
+const char* const SampleRed =
+    "R.......\n........\n..R.....\n........\n........\n........\n.......R\nR.......";
+
+WiringProfile Preset(std::string_view name) {
+  return FindProfilePreset(name)->profile;
+}
+
+class ExportDialogTest : public Form1Fixture {
+ protected:
+  ExportDialogTest() { QSettings().clear(); }
+
+  std::unique_ptr<ExportDialog> NewDialog() {
+    auto dialog = std::make_unique<ExportDialog>(toolkit_, FromGrid(Sample), nullptr);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    return dialog;
+  }
+  template <typename Control>
+  static Control* Find(QWidget* dialog, const char* name) {
+    auto* control = dialog->findChild<Control*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  static void Choose(QWidget* dialog, const char* box, const char* value) {
+    QComboBox* combo = Find<QComboBox>(dialog, box);
+    combo->setCurrentIndex(combo->findText(value));
+  }
+  QString PathOf(const std::string& name) const {
+    return QString::fromStdString(folder_.Path(name));
+  }
+  static QString Preview(QWidget* dialog) {
+    return Find<QPlainTextEdit>(dialog, "preview")->toPlainText();
+  }
+
+  TemporaryFolder folder_;
+};
+
+// Each step changes the dialog as a user would; the preview, the profile and the preset list
+// follow, and a new dialog starts with the last whole profile.
+TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
+  using Step = std::function<void(QWidget*)>;
+  const auto preset = [](const char* name) {
+    return [name](QWidget* dialog) {
+      QListWidget* list = Find<QListWidget>(dialog, "presetList");
+      list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+    };
+  };
+  const auto choose = [](const char* box, const char* value) {
+    return [box, value](QWidget* dialog) { Choose(dialog, box, value); };
+  };
+  const auto check = [](const char* box, bool on) {
+    return [box, on](QWidget* dialog) { Find<QCheckBox>(dialog, box)->setChecked(on); };
+  };
+  using enum Side;
+  WiringProfile columns = Preset("ht16k33");
+  columns.scan = Scan::Columns;
+  columns.first = Left;
+  columns.msb = Top;
+  WiringProfile hex = columns;
+  hex.syntax = Syntax::Hex;
+  WiringProfile inverted = hex;
+  inverted.invert = true;
+  inverted.zero = true;
+  WiringProfile renamed = Preset("c-rows");
+  renamed.name = "heart";
+  const std::tuple<Step, WiringProfile, const char*> steps[] = {
+      {[](QWidget*) {}, Preset("basic"), "basic"},
+      {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
+      {choose("scanBox", "columns"), columns, "Custom"},
+      {choose("syntaxBox", "hex"), hex, "Custom"},
+      {[&](QWidget* dialog) {
+         check("invertBox", true)(dialog);
+         check("zeroBox", true)(dialog);
+       },
+       inverted, "Custom"},
+      {[&](QWidget* dialog) {
+         choose("planesBox", "red")(dialog);
+         choose("msbBox", "bottom")(dialog);
+         choose("syntaxBox", "basic-binary")(dialog);
+         check("invertBox", false)(dialog);
+       },
+       Preset("basic"), "basic"},
+      {[&](QWidget* dialog) {
+         preset("c-rows")(dialog);
+         QTest::keyClicks(Find<QLineEdit>(dialog, "nameEdit"), "\b\b\b\b\b\b\bheart");
+       },
+       renamed, "c-rows"},
+      {preset("Custom"), renamed, "Custom"},
+  };
+  std::unique_ptr<ExportDialog> dialog = NewDialog();
+  for (const auto& [step, profile, listed] : steps) {
+    step(dialog.get());
+    EXPECT_EQ(Preview(dialog.get()).toStdString(), ExportText(FromGrid(Sample), profile));
+    EXPECT_EQ(dialog->Profile(), profile) << Preview(dialog.get()).toStdString();
+    EXPECT_EQ(Find<QListWidget>(dialog.get(), "presetList")->currentItem()->text(), listed);
+    EXPECT_EQ(NewDialog()->Profile(), profile);
+  }
+  QTest::keyClicks(Find<QLineEdit>(dialog.get(), "nameEdit"), "-");
+  EXPECT_TRUE(Preview(dialog.get()).startsWith("name 'heart-' is not an identifier"));
+  EXPECT_FALSE(Find<QPushButton>(dialog.get(), "copyButton")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>(dialog.get(), "saveButton")->isEnabled());
+  EXPECT_EQ(NewDialog()->Profile(), renamed);
+}
+
+// The pointed lamp's byte and bit, worked out by hand, and the digits marked in the preview.
+TEST_F(ExportDialogTest, ReadoutTellsThePointedLampsByteAndBit) {
+  enum Way { Hover, Click, Keys };
+  const std::tuple<const char*, Way, LampIndex, QString, std::vector<int>> cases[] = {
+      {"basic", Hover, 63, "byte 0, bit 0 = 0x01", {14}},
+      {"c-rows", Click, 27, "byte 4, bit 3 = 0x08", {55}},
+      {"ht16k33", Hover, 0, "green: byte 14, bit 7 = 0x80; red: byte 15, bit 7 = 0x80", {115, 121}},
+      {"micropython", Keys, 54, "red: byte 1, bit 6 = 0x40; green: byte 9, bit 6 = 0x40", {25, 73}},
+  };
+  for (const auto& [name, way, lamp, readout, marked] : cases) {
+    SaveExportProfile(Preset(name));
+    std::unique_ptr<ExportDialog> dialog = NewDialog();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* grid = Find<ExportLampGrid>(dialog.get(), "lampGrid");
+    const QPoint centre = ExportLampGrid::LampRect(lamp).center();
+    if (way == Hover) {
+      QTest::mouseMove(grid, centre);
+    } else if (way == Click) {
+      QTest::mouseClick(grid, Qt::LeftButton, {}, centre);
+      QTest::mouseMove(grid, QPoint(-5, -5));
+    } else {
+      grid->setFocus();
+      QTest::keyClick(grid, Qt::Key_Right);  // the top-left lamp first, then one step
+      QTest::keyClick(grid, Qt::Key_Down);
+      QTest::keyClick(grid, Qt::Key_Right);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->PointedLamp() == lamp; })) << name;
+    EXPECT_EQ(Find<QLabel>(dialog.get(), "bitReadout")->text(), readout) << name;
+    std::vector<int> starts;
+    for (const QTextEdit::ExtraSelection& mark :
+         Find<QPlainTextEdit>(dialog.get(), "preview")->extraSelections()) {
+      EXPECT_EQ(mark.cursor.selectedText().size(), 1) << name;
+      starts.push_back(mark.cursor.selectionStart());
+    }
+    std::ranges::sort(starts);
+    EXPECT_EQ(starts, marked) << name;
+  }
+}
+
+TEST_F(ExportDialogTest, CopyAndSaveTheText) {
+  const std::tuple<const char*, QString, std::string, QString> cases[] = {
+      {"c-rows", PathOf("heart.h"), "\n", "save|C Files (*.c *.h *.ino);;All Files (*)|"},
+      {"basic-hex", PathOf("heart.bas"), "\r\n", "save|BASIC Files (*.bas);;All Files (*)|"},
+      {"micropython", PathOf("no/such/folder.py"), "", "save|Python Files (*.py);;All Files (*)|"},
+  };
+  for (const auto& [name, file, line_break, save] : cases) {
+    SaveExportProfile(Preset(name));
+    std::unique_ptr<ExportDialog> dialog = NewDialog();
+    const std::string text = ExportText(FromGrid(Sample), Preset(name));
+    Find<QPushButton>(dialog.get(), "copyButton")->click();
+    EXPECT_EQ(ClipboardText().toStdString(), text);
+    toolkit_.calls.clear();
+    toolkit_.file_names = {file};
+    Find<QPushButton>(dialog.get(), "saveButton")->click();
+    ASSERT_FALSE(toolkit_.calls.isEmpty());
+    EXPECT_EQ(toolkit_.calls[0], save);
+    if (line_break.empty()) {
+      ASSERT_EQ(toolkit_.calls.size(), 2);
+      EXPECT_TRUE(toolkit_.calls[1].startsWith("error|Cannot save \"" + file + "\": "));
+      EXPECT_TRUE(toolkit_.calls[1].endsWith("|Kestrova"));
+    } else {
+      EXPECT_EQ(toolkit_.calls.size(), 1);
+      EXPECT_EQ(folder_.Read(QFileInfo(file).fileName().toStdString()), text + line_break);
+    }
+  }
+}
+
+// Paste and Import read with the last profile, or the only preset that reads the text; on
+// failure they show why and change nothing.
+TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
+  const LampMatrix sample = FromGrid(Sample);
+  const std::string ht16k33 = ExportText(sample, Preset("ht16k33"));
+  const QString ambiguous = "reads as ht16k33 and as micropython, which give different patterns.";
+  const std::tuple<const char*, std::string, const char*, QString> cases[] = {
+      {"c-rows", ExportText(sample, Preset("c-rows")), SampleRed, ""},
+      {"c-rows", ExportText(sample, Preset("basic")), SampleRed, ""},
+      {"ht16k33", ht16k33, Sample, ""},
+      {"basic", ht16k33, nullptr, ambiguous},
+      {"basic", "DATA 1, 2", nullptr,
+       "does not read as basic (expected 9 values for basic, found 2) "
+       "nor as any preset."},
+      {"basic", "", nullptr, "holds no text."},
+  };
+  const LampMatrix before =
+      FromGrid("........\n...GG...\n........\n........\n........\n........\n........\n........");
+  for (const bool import : {false, true}) {
+    for (const auto& [last, text, lamps, error] : cases) {
+      if (import && text.empty()) {
+        continue;
+      }
+      SaveExportProfile(Preset(last));
+      form1_->SetLamps(before);
+      form1_->setWindowTitle("before");
+      toolkit_.calls.clear();
+      const QString path = QString::fromStdString(folder_.Write("export.txt", text));
+      if (import) {
+        toolkit_.file_names = {path};
+        form1_->findChild<QAction*>("actionImport")->trigger();
+      } else {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        form1_->findChild<QAction*>("actionPastePattern")->trigger();
+      }
+      const QString failure = import ? "Cannot import \"" + path + "\": the file "
+                                     : "Cannot paste the pattern: the clipboard " +
+                                           QString(text.empty() ? "" : "text ");
+      QStringList calls;
+      if (import) {
+        calls << "open|Pattern Exports (*.bas *.c *.h *.ino *.py *.txt);;All Files (*)|";
+      }
+      if (!lamps) {
+        const QString hint =
+            text.empty() ? "" : "\n\nThe profile chosen in File > Export... is tried first.";
+        calls << "error|" + failure + error + hint + "|Kestrova";
+      }
+      EXPECT_EQ(toolkit_.calls, calls) << text;
+      EXPECT_EQ(form1_->Lamps(), lamps ? FromGrid(lamps) : before) << text;
+      if (import) {
+        EXPECT_EQ(form1_->windowTitle() == "Kestrova -" + path, lamps != nullptr) << text;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace glyphgrid
