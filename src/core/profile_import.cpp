@@ -193,8 +193,7 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
   for (std::size_t i = 0; i < readings.size(); ++i) {
     names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
   }
-  return Error{Error::Kind::BadInput,
-               "reads as " + names + ", which give different patterns"};
+  return Error{Error::Kind::BadInput, "reads as " + names + ", which give different patterns"};
 }
 
 }  // namespace glyphgrid

@@ -3,15 +3,17 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "core/click_editing.h"
 #include "core/data_text.h"
 #include "gui/app_icon.h"
-#include "gui/client_area.h"
 #include "gui/controls.h"
 #include "gui/form2.h"
 #include "gui/frm_about.h"
+#include "gui/lamp_grid.h"
 #include "gui/toolkit.h"
 #include "gui/twips.h"
 
@@ -47,18 +49,43 @@ QPushButton* AddButton(QWidget* frame, const char* name, const QString& caption,
 }  // namespace
 
 Form1::Form1(Toolkit& toolkit, QWidget* parent)
-    : QMainWindow(parent), toolkit_(toolkit), client_area_(new ClientArea(lamps_, this)) {
+    : QMainWindow(parent),
+      toolkit_(toolkit),
+      client_area_(new QWidget(this)),
+      lamp_grid_(new LampGrid(lamps_, client_area_)),
+      lamp_status_(new QLabel(this)) {
   setObjectName("Form1");
   setWindowTitle("www.glyphgrid.example");
   setWindowIcon(AppIcon());
+  client_area_->setObjectName("ClientArea");
+  client_area_->setFixedSize(TwipsToPixels(6825), TwipsToPixels(4080));
+  client_area_->setAutoFillBackground(true);
+  QPalette colours = client_area_->palette();
+  colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+  client_area_->setPalette(colours);
   setCentralWidget(client_area_);
   CreateControls();
   CreateMenus();
+  lamp_status_->setObjectName("LampStatus");
+  statusBar()->addWidget(lamp_status_);
   move(TwipsToPixels(4530), TwipsToPixels(2325));
-  connect(client_area_, &ClientArea::Pressed, this, &Form1::Form_MouseDown);
+  connect(lamp_grid_, &LampGrid::Pressed, this, &Form1::Form_MouseDown);
+  connect(lamp_grid_, &LampGrid::Dragged, this, &Form1::Form_MouseDrag);
+  connect(lamp_grid_, &LampGrid::Released, this, &Form1::Form_MouseUp);
+  connect(lamp_grid_, &LampGrid::MarkToggled, this, [this](LampIndex lamp) {
+    ChangeLamps("Draw", [lamp](LampMatrix& lamps) { ToggleLamp(lamps, lamp); });
+  });
+  connect(lamp_grid_, &LampGrid::MarkColoured, this, [this](LampIndex lamp, LampColour colour) {
+    ChangeLamps("Draw", [lamp, colour](LampMatrix& lamps) { lamps.SetColour(lamp, colour); });
+  });
+  connect(lamp_grid_, &LampGrid::Pointed, this, &Form1::ShowPointed);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+  // The grid loses the focus as the window's widgets go, and must not report it to a window
+  // that is no longer whole.
+  lamp_grid_->disconnect(this);
+}
 
 void Form1::CreateControls() {
   auto* frame = MakeControl<QGroupBox>(client_area_, "Frame1", TwipsRect(120, 2880, 6495, 1095));
@@ -78,20 +105,14 @@ void Form1::CreateControls() {
   setTabOrder(command1, command5);
   setTabOrder(command5, command3);
   setTabOrder(command3, command10);
+  // The lamps come last, so the buttons keep their order and the window opens on the first one.
+  setTabOrder(command10, lamp_grid_);
+  command1->setFocus();
 
   connect(command1, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(command3, &QPushButton::clicked, this, &Form1::Command3_Click);
   connect(command5, &QPushButton::clicked, this, &Form1::Command5_Click);
   connect(command10, &QPushButton::clicked, this, &Form1::Command10_Click);
-}
-
-void Form1::SetLamps(const LampMatrix& lamps) {
-  for (LampIndex i = 0; i < LampCount; ++i) {
-    if (lamps.Colour(i) != lamps_.Colour(i)) {
-      client_area_->UpdateLamp(i);
-    }
-  }
-  lamps_ = lamps;
 }
 
 Form2& Form1::Viewer() {
@@ -130,7 +151,7 @@ void Form1::ExitProgram() {
 
 void Form1::Command1_Click() {
   if (toolkit_.AskYesNo(this, "Do you want to clear the Display!", MessageTitle)) {
-    ChangeLamps([](LampMatrix& lamps) { lamps.ClearAll(); });
+    ChangeLamps("Clear Display", [](LampMatrix& lamps) { lamps.ClearAll(); });
   }
 }
 
@@ -148,10 +169,6 @@ void Form1::Command5_Click() {
 void Form1::Command10_Click() {
   GenerateData();
   Viewer().Command1_Click();
-}
-
-void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
-  ChangeLamps([x, y](LampMatrix& lamps) { PressLamp(lamps, x, y); });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

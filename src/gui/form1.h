@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QPointer>
+#include <optional>
 
 #include "core/error.h"
 #include "core/lamp_matrix.h"
+#include "core/pattern_history.h"
+
+class QAction;
+class QLabel;
 
 namespace glyphgrid {
 
-class ClientArea;
 class Form2;
+class LampGrid;
 class Toolkit;
 class frmAbout;
 
@@ -22,8 +28,12 @@ class Form1 : public QMainWindow {
   ~Form1() override;
 
   const LampMatrix& Lamps() const { return lamps_; }
-  // Every change to the lamps comes through here: it repaints the lamps whose colour changed.
-  void SetLamps(const LampMatrix& lamps);
+  // Every change to the lamps comes through here, as one step to undo named `step` ("Shift
+  // Left"); it repaints the lamps whose colour changed. A change to the same lamps is no step.
+  void SetLamps(const LampMatrix& lamps, const QString& step);
+
+  void Undo();
+  void Redo();
 
   // The data viewer, created hidden at its first reference; null again once its close box
   // destroyed it.
@@ -51,6 +61,10 @@ class Form1 : public QMainWindow {
   void Command5_Click();
   void Command10_Click();
   void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+  // With a button held after a press on a lamp, every lamp the pointer crosses gets the colour
+  // the pressed lamp got; the press and its drag are one step.
+  void Form_MouseDrag(double x, double y);
+  void Form_MouseUp();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -61,18 +75,37 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void SaveText(const std::string& bytes);
   void ShowFailure(const Error& error);
-  bool ReadExport(const std::string& text, const QString& failure);
+  bool ReadExport(const std::string& text, const QString& failure, const QString& step);
+  // Shows the lamps, as they are after a step or an undo, and brings the menus and the status
+  // bar up to date.
+  void ShowLamps(const LampMatrix& lamps);
+  void ShowPointed(std::optional<LampIndex> lamp);
 
   template <typename Change>
-  void ChangeLamps(Change change) {
+  void ChangeLamps(const QString& step, Change change) {
     LampMatrix lamps = lamps_;
     change(lamps);
-    SetLamps(lamps);
+    SetLamps(lamps, step);
   }
+
+  // A drawing stroke: the colour its press gave, where the pointer was last, and whether its
+  // step is in the history.
+  struct Stroke {
+    LampColour colour;
+    QPointF at;
+    bool recorded;
+  };
 
   Toolkit& toolkit_;
   LampMatrix lamps_;
-  ClientArea* client_area_;
+  PatternHistory history_;
+  std::optional<Stroke> stroke_;
+  std::optional<LampIndex> pointed_;
+  QWidget* client_area_;
+  LampGrid* lamp_grid_;
+  QLabel* lamp_status_;
+  QAction* undo_ = nullptr;
+  QAction* redo_ = nullptr;
   QPointer<Form2> form2_;
   QPointer<frmAbout> frm_about_;
 };

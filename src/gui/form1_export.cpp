@@ -37,7 +37,7 @@ void Form1::PastePattern() {
         failure + "text is larger than " + MaxPatternTextSizeName + ", too large for a pattern.",
         MessageTitle);
   } else {
-    ReadExport(text.toStdString(), failure + "text ");
+    ReadExport(text.toStdString(), failure + "text ", "Paste Pattern");
   }
 }
 
@@ -53,14 +53,15 @@ void Form1::ImportPatternFile() {
     return;
   }
   if (ReadExport(std::get<std::string>(read),
-                 "Cannot import " + QString::fromStdString(ShownFileName(*name)) + ": the file ")) {
+                 "Cannot import " + QString::fromStdString(ShownFileName(*name)) + ": the file ",
+                 "Import")) {
     setWindowTitle(FileCaption(*name));
   }
 }
 
 // Sets the lamps from an export in the last profile chosen, or in the only preset that reads it;
 // otherwise shows `failure` followed by why, and changes nothing.
-bool Form1::ReadExport(const std::string& text, const QString& failure) {
+bool Form1::ReadExport(const std::string& text, const QString& failure, const QString& step) {
   const std::variant<ImportedPattern, Error> read = ImportAnyProfile(text, LoadExportProfile());
   if (const auto* error = std::get_if<Error>(&read)) {
     toolkit_.ShowError(this,
@@ -69,7 +70,7 @@ bool Form1::ReadExport(const std::string& text, const QString& failure) {
                        MessageTitle);
     return false;
   }
-  SetLamps(std::get<ImportedPattern>(read).lamps);
+  SetLamps(std::get<ImportedPattern>(read).lamps, step);
   return true;
 }
 

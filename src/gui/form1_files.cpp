@@ -69,7 +69,7 @@ void Form1::LoadPattern() {
   // Every byte is one character.
   Viewer().SetText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
   setWindowTitle(FileCaption(name->toUpper()));
-  ChangeLamps([&bytes](LampMatrix& lamps) { ApplyColourPlanes(bytes, lamps); });
+  ChangeLamps("Open", [&bytes](LampMatrix& lamps) { ApplyColourPlanes(bytes, lamps); });
 }
 
 }  // namespace glyphgrid

@@ -39,6 +39,14 @@ void Form1::CreateMenus() {
       ->setObjectName("actionExit");
 
   QMenu* edit = menuBar()->addMenu("&Edit");
+  undo_ = edit->addAction("&Undo", QKeySequence("Ctrl+Z"), this, &Form1::Undo);
+  undo_->setObjectName("actionUndo");
+  redo_ = edit->addAction("&Redo", this, &Form1::Redo);
+  redo_->setObjectName("actionRedo");
+  redo_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+  undo_->setEnabled(false);
+  redo_->setEnabled(false);
+  edit->addSeparator();
   edit->addAction("&Clear Display", this, &Form1::ClearDisplay)
       ->setObjectName("actionClearDisplay");
   edit->addAction("&View Data", this, &Form1::Command5_Click)->setObjectName("actionViewData");
@@ -58,9 +66,10 @@ void Form1::CreateMenus() {
     }
     group = operation.group;
     const auto apply = operation.apply;
+    const QString title = QString::fromStdString(operation.Title());
     pattern
         ->addAction(FromView(operation.caption), QKeySequence(FromView(operation.shortcut)), this,
-                    [this, apply] { ChangeLamps(apply); })
+                    [this, apply, title] { ChangeLamps(title, apply); })
         ->setObjectName(ActionName(operation));
   }
 

@@ -40,7 +40,7 @@ class FullDisk {
 class BadInputTest : public Form1Fixture {
  protected:
   BadInputTest() {
-    form1_->SetLamps(FromGrid(TopLeft));
+    form1_->SetLamps(FromGrid(TopLeft), "Set");
     form1_->Command5_Click();
   }
   QString Path(const std::string& name) const { return QString::fromStdString(folder_.Path(name)); }

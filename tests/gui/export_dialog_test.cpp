@@ -222,7 +222,7 @@ TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
         continue;
       }
       SaveExportProfile(Preset(last));
-      form1_->SetLamps(before);
+      form1_->SetLamps(before, "Set");
       form1_->setWindowTitle("before");
       toolkit_.calls.clear();
       const QString path = QString::fromStdString(folder_.Write("export.txt", text));

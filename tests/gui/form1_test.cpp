@@ -19,8 +19,9 @@ namespace {
 const char* const FourColours =
     "O......R\n........\n..G.....\n........\n........\n........\n........\nR......G";
 
-QPoint LampCentre(LampIndex index) {
-  return TwipsRectF(LampBounds(index)).center().toPoint();
+// In the lamp grid's own coordinates.
+QPoint LampCentre(QWidget* grid, LampIndex index) {
+  return TwipsRectF(LampBounds(index)).center().toPoint() - grid->pos();
 }
 
 // Collects the regions the widget paints.
@@ -47,7 +48,7 @@ TEST_F(Form1Test, ClearAndExitAskFirstWhileTheCloseBoxEndsAtOnceTakingTheViewerA
   };
   for (const auto& [control, yes, calls, ends] : cases) {
     form1_ = std::make_unique<Form1>(toolkit_);
-    form1_->SetLamps(FromGrid(FourColours));
+    form1_->SetLamps(FromGrid(FourColours), "Set");
     form1_->Command5_Click();
     toolkit_.calls.clear();
     toolkit_.answers = {yes};
@@ -66,33 +67,34 @@ TEST_F(Form1Test, ClearAndExitAskFirstWhileTheCloseBoxEndsAtOnceTakingTheViewerA
 }
 
 TEST_F(Form1Test, AnyButtonAndModifierTogglesTheLampUnderThePressAndNothingElseDoes) {
-  QWidget* client = form1_->centralWidget();
+  QWidget* grid = form1_->findChild<QWidget*>("LampGrid");
   const std::pair<Qt::MouseButton, Qt::KeyboardModifier> presses[] = {
       {Qt::LeftButton, Qt::NoModifier},      {Qt::RightButton, Qt::NoModifier},
       {Qt::MiddleButton, Qt::NoModifier},    {Qt::LeftButton, Qt::ShiftModifier},
       {Qt::LeftButton, Qt::ControlModifier}, {Qt::LeftButton, Qt::AltModifier}};
   for (const auto& [button, modifier] : presses) {
     const LampColour before = form1_->Lamps().Colour(27);
-    QTest::mousePress(client, button, modifier, LampCentre(27));
+    QTest::mousePress(grid, button, modifier, LampCentre(grid, 27));
     EXPECT_EQ(form1_->Lamps().Colour(27), before == LampRed ? LampGrey : LampRed);
   }
   // A press at (3250, 2167) twips falls where lamps 9 and 8 overlap: the right one is toggled.
   form1_->Form_MouseDown(Qt::LeftButton, Qt::NoModifier, 3250, 2167);
   QTest::mouseClick(form1_->findChild<QGroupBox*>("Frame1"), Qt::LeftButton, {}, QPoint(4, 4));
   QTest::mouseClick(form1_->findChild<QPushButton*>("Command5"), Qt::LeftButton);
-  QTest::mouseClick(client, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(
       form1_->Lamps(),
       FromGrid("........\n........\n........\n........\n........\n........\n.......R\n........"));
 }
 
 TEST_F(Form1Test, LampsArePaintedInTheirColours) {
-  form1_->SetLamps(FromGrid(FourColours));
-  const QImage image = form1_->centralWidget()->grab().toImage();
+  form1_->SetLamps(FromGrid(FourColours), "Set");
+  QWidget* grid = form1_->findChild<QWidget*>("LampGrid");
+  const QImage image = grid->grab().toImage();
   for (LampIndex i = 0; i < LampCount; ++i) {
-    EXPECT_EQ(image.pixelColor(LampCentre(i)), ToQColor(form1_->Lamps().Colour(i))) << i;
+    EXPECT_EQ(image.pixelColor(LampCentre(grid, i)), ToQColor(form1_->Lamps().Colour(i))) << i;
   }
-  EXPECT_NE(image.pixelColor(LampCentre(0) + QPoint(9, 9)), ToQColor(LampGreen));
+  EXPECT_NE(image.pixelColor(LampCentre(grid, 0) + QPoint(9, 9)), ToQColor(LampGreen));
 }
 
 // Each Pattern entry through its action and its shortcut, with a button focused, against the
@@ -113,9 +115,10 @@ TEST_F(Form1Test, PatternMenuRunsEachOperationAndRepaintsWhatChanged) {
     LampMatrix expected = before;
     operation.apply(expected);
     for (bool by_shortcut : {false, true}) {
-      form1_->SetLamps(before);
+      form1_->SetLamps(before, "Set");
       QCoreApplication::processEvents();
-      PaintWatcher watcher(form1_->centralWidget());
+      QWidget* grid = form1_->findChild<QWidget*>("LampGrid");
+      PaintWatcher watcher(grid);
       if (by_shortcut) {
         const QKeyCombination shortcut = QKeySequence(operation.shortcut.data())[0];
         QTest::keyClick(button, shortcut.key(), shortcut.keyboardModifiers());
@@ -126,7 +129,7 @@ TEST_F(Form1Test, PatternMenuRunsEachOperationAndRepaintsWhatChanged) {
       ASSERT_TRUE(QTest::qWaitFor([&] { return !watcher.painted.isEmpty(); }));
       for (LampIndex i = 0; i < LampCount; ++i) {
         EXPECT_TRUE(expected.Colour(i) == before.Colour(i) ||
-                    watcher.painted.contains(LampCentre(i)))
+                    watcher.painted.contains(LampCentre(grid, i)))
             << name.toStdString() << " lamp " << i;
       }
     }
@@ -144,7 +147,7 @@ TEST_F(Form1Test, EnterAndKeypadEnterPressAFocusedButton) {
 }
 
 TEST_F(Form1Test, EditMenuRunsTheButtonHandlers) {
-  form1_->SetLamps(FromGrid(FourColours));
+  form1_->SetLamps(FromGrid(FourColours), "Set");
   form1_->findChild<QAction*>("actionCopyData")->trigger();
   EXPECT_EQ(ClipboardText(),
             "DATA &B10000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "

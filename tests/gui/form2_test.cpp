@@ -34,7 +34,7 @@ TEST_F(Form2Test, ViewDataAndCopyDataRegenerateFromEveryViewerState) {
         form1_->Viewer().SetText("stale");
         form1_->Viewer().setVisible(state == Visible);
       }
-      form1_->SetLamps(FromGrid(TopLeft));
+      form1_->SetLamps(FromGrid(TopLeft), "Set");
       QGuiApplication::clipboard()->clear();
       form1_->findChild<QPushButton*>(button)->click();
       ASSERT_NE(form1_->ExistingViewer(), nullptr);
@@ -48,7 +48,7 @@ TEST_F(Form2Test, ViewDataAndCopyDataRegenerateFromEveryViewerState) {
 
 TEST_F(Form2Test, CopiesTheShownTextCloseHidesAndTheCloseBoxDestroys) {
   form1_->Command5_Click();
-  form1_->SetLamps(FromGrid(TopLeft));
+  form1_->SetLamps(FromGrid(TopLeft), "Set");
   Form2* viewer = form1_->ExistingViewer();
   viewer->findChild<QPushButton*>("Command1")->click();
   EXPECT_EQ(ClipboardText(), AllGrey);

@@ -33,7 +33,7 @@ class PatternFilesTest : public Form1Fixture {
 
 TEST_F(PatternFilesTest, SaveWritesTheDataLineOfTheCurrentLampsAndHidesTheViewer) {
   form1_->Command5_Click();
-  form1_->SetLamps(FromGrid(TopLeft));  // after the last View Data
+  form1_->SetLamps(FromGrid(TopLeft), "Set");  // after the last View Data
   EXPECT_EQ(Run("actionSave", std::nullopt), QStringList("save" + Filter));
   EXPECT_EQ(form1_->windowTitle(), StartCaption);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
@@ -60,7 +60,7 @@ TEST_F(PatternFilesTest, NewDisplayOffersToSaveOrClear) {
       {{false, true}, true, {save, clear}},
   };
   for (const auto& [answers, cleared, calls] : cases) {
-    form1_->SetLamps(FromGrid(TopLeft));
+    form1_->SetLamps(FromGrid(TopLeft), "Set");
     toolkit_.calls.clear();
     toolkit_.answers = answers;
     form1_->findChild<QAction*>("actionNew")->trigger();
@@ -83,7 +83,8 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
        "OOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO"},
   };
   form1_->SetLamps(
-      FromGrid("........\n.G......\n........\n........\n........\n........\n........\n........"));
+      FromGrid("........\n.G......\n........\n........\n........\n........\n........\n........"),
+      "Set");
   for (const auto& [file, bytes, lamps] : loads) {
     const QString name = QString::fromStdString(folder_.Write(file, bytes));
     EXPECT_EQ(Run("actionOpen", name), QStringList("open" + Filter));
@@ -97,11 +98,11 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
 TEST_F(PatternFilesTest, ColourPatternLoadsBackEveryColourThroughTheFileMenu) {
   std::mt19937 random(3);
   const LampMatrix saved = RandomPattern(random, 4);
-  form1_->SetLamps(saved);
+  form1_->SetLamps(saved, "Set");
   toolkit_.file_names = {PathOf("colours.bas"), PathOf("colours.bas")};
   form1_->findChild<QAction*>("actionSaveColourPattern")->trigger();
   EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + PathOf("colours.bas"));
-  form1_->SetLamps(LampMatrix());
+  form1_->SetLamps(LampMatrix(), "Set");
   form1_->findChild<QAction*>("actionOpen")->trigger();
   EXPECT_EQ(form1_->Lamps(), saved);
 }

@@ -1,0 +1,180 @@
+#include "gui/lamp_grid.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/lamp_geometry.h"
+#include "core/lamp_names.h"
+#include "gui/lamp_grid_accessible.h"
+#include "gui/twips.h"
+
+namespace glyphgrid {
+
+namespace {
+
+// The square border Shape2 around the lamps, in twips of the client area; the grid covers it.
+constexpr TwipRect Shape2 = {1320, 360, 2415, 2415};
+constexpr QPointF Origin = {Shape2.left / TwipsPerPixel, Shape2.top / TwipsPerPixel};
+
+QRectF LampRect(LampIndex lamp) {
+  return TwipsRectF(LampBounds(lamp)).translated(-Origin);
+}
+
+}  // namespace
+
+LampGrid::LampGrid(const LampMatrix& lamps, QWidget* client_area)
+    : QWidget(client_area), lamps_(lamps) {
+  // Before anything asks for this widget's interface: Qt keeps the first it makes.
+  InstallLampGridAccessibility();
+  setObjectName("LampGrid");
+  setAccessibleName("Lamps");
+  setGeometry(TwipsRect(Shape2.left, Shape2.top, Shape2.width, Shape2.height));
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+}
+
+void LampGrid::RepaintLamp(LampIndex lamp) {
+  // With room for the mark's ring around the lamp.
+  update(LampRect(lamp).toAlignedRect().adjusted(-3, -3, 3, 3));
+}
+
+void LampGrid::UpdateLamp(LampIndex lamp) {
+  RepaintLamp(lamp);
+  const std::string_view colour = ColourName(lamps_.Colour(lamp));
+  QAccessibleValueChangeEvent changed(
+      this, QString::fromUtf8(colour.data(), static_cast<qsizetype>(colour.size())));
+  changed.setChild(LampGridCell(lamp));
+  QAccessible::updateAccessibility(&changed);
+}
+
+void LampGrid::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+
+  for (LampIndex i = 0; i < LampCount; ++i) {
+    const QRectF lamp = LampRect(i).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (event->rect().intersects(lamp.toAlignedRect())) {
+      painter.setBrush(ToQColor(lamps_.Colour(i)));
+      painter.drawEllipse(lamp);
+    }
+  }
+  if (hasFocus()) {
+    // A ring around the marked lamp, in the colour the style gives a focus frame.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRoundedRect(LampRect(mark_).adjusted(-1.5, -1.5, 1.5, 1.5), 4, 4);
+  }
+}
+
+QPointF LampGrid::ClientTwips(QPointF position) const {
+  return (position + Origin) * TwipsPerPixel;
+}
+
+void LampGrid::mousePressEvent(QMouseEvent* event) {
+  const QPointF twips = ClientTwips(event->position());
+  emit Pressed(event->button(), event->modifiers(), static_cast<float>(twips.x()),
+               static_cast<float>(twips.y()));
+}
+
+void LampGrid::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF twips = ClientTwips(event->position());
+  if (event->buttons() != Qt::NoButton) {
+    emit Dragged(twips.x(), twips.y());
+  }
+  hovered_ = LampAtPress(twips.x(), twips.y());
+  ReportPointed();
+}
+
+void LampGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) {
+    emit Released();
+  }
+}
+
+void LampGrid::leaveEvent(QEvent* event) {
+  hovered_.reset();
+  ReportPointed();
+  QWidget::leaveEvent(event);
+}
+
+void LampGrid::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers != Qt::NoModifier) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  switch (event->key()) {
+    case Qt::Key_Up:
+      MoveMark(1, 0);
+      break;
+    case Qt::Key_Down:
+      MoveMark(-1, 0);
+      break;
+    case Qt::Key_Left:
+      MoveMark(0, 1);
+      break;
+    case Qt::Key_Right:
+      MoveMark(0, -1);
+      break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit MarkToggled(mark_);
+      break;
+    case Qt::Key_0:
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+      emit MarkColoured(mark_, LampPalette[event->key() - Qt::Key_0]);
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+// Rows count up from the bottom and columns up from the right; the mark stops at the edges.
+void LampGrid::MoveMark(int rows, int columns) {
+  const int row = std::clamp(LampRow(mark_) + rows, 0, LampsPerRow - 1);
+  const int column = std::clamp(LampColumn(mark_) + columns, 0, LampsPerRow - 1);
+  const LampIndex mark = LampIndexOf(row, column);
+  if (mark == mark_) {
+    return;
+  }
+  RepaintLamp(mark_);
+  mark_ = mark;
+  RepaintLamp(mark_);
+  AnnounceMark();
+  ReportPointed();
+}
+
+void LampGrid::AnnounceMark() {
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(LampGridCell(mark_));
+  QAccessible::updateAccessibility(&focus);
+}
+
+void LampGrid::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  RepaintLamp(mark_);
+  AnnounceMark();
+  ReportPointed();
+}
+
+void LampGrid::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  RepaintLamp(mark_);
+  ReportPointed();
+}
+
+void LampGrid::ReportPointed() {
+  emit Pointed(hovered_ ? hovered_ : hasFocus() ? std::optional(mark_) : std::nullopt);
+}
+
+}  // namespace glyphgrid

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "core/lamp_matrix.h"
+
+namespace glyphgrid {
+
+// The lamps inside their square border Shape2, on the main window's client area. Paints them;
+// reports presses, drags and hovering in twips of the client area; and can be drawn on from the
+// keyboard: the arrow keys move a mark over the lamps, Space or Return toggles the marked lamp,
+// and 0 to 3 give it a colour. Screen readers see it as a table of 64 cells.
+class LampGrid : public QWidget {
+  Q_OBJECT
+
+ public:
+  LampGrid(const LampMatrix& lamps, QWidget* client_area);
+
+  // Repaints the lamp and tells assistive technology about its new colour.
+  void UpdateLamp(LampIndex lamp);
+
+  const LampMatrix& Lamps() const { return lamps_; }
+  // The lamp the keyboard draws on.
+  LampIndex Mark() const { return mark_; }
+
+ signals:
+  void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+  // The pointer moved on with a button held; the drag ends when the last button is let go.
+  void Dragged(double x, double y);
+  void Released();
+  void MarkToggled(LampIndex lamp);
+  void MarkColoured(LampIndex lamp, LampColour colour);
+  // The lamp under the pointer or, without one, the mark while the grid has the focus.
+  void Pointed(std::optional<LampIndex> lamp);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  QPointF ClientTwips(QPointF position) const;
+  void RepaintLamp(LampIndex lamp);
+  void AnnounceMark();
+  void MoveMark(int rows, int columns);
+  void ReportPointed();
+
+  const LampMatrix& lamps_;
+  LampIndex mark_ = LampCount - 1;
+  std::optional<LampIndex> hovered_;
+};
+
+}  // namespace glyphgrid

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "core/lamp_geometry.h"
+#include "core/pattern_shifts.h"
+#include "gui/twips.h"
+#include "support/form1_fixture.h"
+
+namespace glyphgrid {
+namespace {
+
+const char* const Blank =
+    "........\n........\n........\n........\n........\n........\n........\n........";
+
+class DrawingTest : public Form1Fixture {
+ protected:
+  QWidget* Grid() const { return form1_->findChild<QWidget*>("LampGrid"); }
+  QPoint Centre(LampIndex lamp) const {
+    return TwipsRectF(LampBounds(lamp)).center().toPoint() - Grid()->pos();
+  }
+  QStringList UndoRedo() const {
+    QStringList state;
+    for (const char* name : {"actionUndo", "actionRedo"}) {
+      const QAction* action = form1_->findChild<QAction*>(name);
+      state << (action->isEnabled() ? "" : "disabled ") + action->text();
+    }
+    return state;
+  }
+  void Trigger(const char* action) { form1_->findChild<QAction*>(action)->trigger(); }
+  void Move(QPoint to, Qt::MouseButtons held) {
+    QMouseEvent move(QEvent::MouseMove, to, Grid()->mapToGlobal(to), Qt::NoButton, held,
+                     Qt::NoModifier);
+    QApplication::sendEvent(Grid(), &move);
+  }
+};
+
+TEST_F(DrawingTest, EveryChangeIsAStepToUndoAndRedoByName) {
+  form1_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form1_.get()));
+  EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "disabled &Redo"}));
+  Trigger("actionShiftLeft");  // changes nothing: no step
+  EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "disabled &Redo"}));
+  form1_->Form_MouseDown(Qt::LeftButton, {}, 3367, 2407);
+  Trigger("actionShiftLeft");
+  EXPECT_EQ(UndoRedo(), QStringList({"&Undo Shift Left", "disabled &Redo"}));
+  const LampMatrix shifted = form1_->Lamps();
+  QTest::keyClick(form1_.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(UndoRedo(), QStringList({"&Undo Draw", "&Redo Shift Left"}));
+  EXPECT_EQ(
+      form1_->Lamps(),
+      FromGrid("........\n........\n........\n........\n........\n........\n........\n.......R"));
+  QTest::keyClick(form1_.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(form1_->Lamps(), shifted);
+  QTest::keyClick(form1_.get(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(form1_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(form1_->Lamps(), shifted);
+  toolkit_.answers = {true};
+  Trigger("actionClearDisplay");
+  EXPECT_EQ(UndoRedo(), QStringList({"&Undo Clear Display", "disabled &Redo"}));
+  Trigger("actionUndo");
+  Trigger("actionUndo");
+  Trigger("actionUndo");
+  EXPECT_EQ(form1_->Lamps(), LampMatrix());
+  EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "&Redo Draw"}));
+}
+
+TEST_F(DrawingTest, APressAndItsDragPaintEveryLampCrossedAsOneStep) {
+  QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
+  Move(Centre(56), Qt::LeftButton);  // one report for the whole row
+  Move(Centre(0), Qt::LeftButton);
+  QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
+  Move(Centre(7), Qt::NoButton);
+  EXPECT_EQ(
+      form1_->Lamps(),
+      FromGrid("RRRRRRRR\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R"));
+  Trigger("actionUndo");
+  EXPECT_EQ(form1_->Lamps(), LampMatrix());
+  // A press outside every lamp paints nothing, however it is dragged.
+  QTest::mousePress(Grid(), Qt::LeftButton, {}, QPoint(2, 2));
+  Move(Centre(0), Qt::LeftButton);
+  EXPECT_EQ(form1_->Lamps(), LampMatrix());
+}
+
+TEST_F(DrawingTest, TheKeyboardDrawsOnTheGridAfterTheButtons) {
+  form1_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form1_.get()));
+  QStringList focus_order;
+  for (int tab = 0; tab < 4; ++tab) {
+    focus_order << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(focus_order, QStringList({"Command1", "Command5", "Command3", "Command10"}));
+  ASSERT_EQ(QApplication::focusWidget(), Grid());
+  const QLabel* status = form1_->findChild<QLabel*>("LampStatus");
+  EXPECT_EQ(status->text(), "Row 1, column 1: grey. DATA literal 1, digit 8.");
+  // The mark starts at the top left and stops at the edges.
+  for (const Qt::Key key :
+       {Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_2, Qt::Key_Down,
+        Qt::Key_Down, Qt::Key_Right, Qt::Key_Return, Qt::Key_3, Qt::Key_Right, Qt::Key_1, Qt::Key_0,
+        Qt::Key_Right, Qt::Key_Space, Qt::Key_Space}) {
+    QTest::keyClick(Grid(), key);
+  }
+  EXPECT_EQ(
+      form1_->Lamps(),
+      FromGrid("RG......\n........\n..O.....\n........\n........\n........\n........\n........"));
+  EXPECT_EQ(status->text(), "Row 3, column 5: grey. DATA literal 5, digit 6.");
+  LampMatrix shifted = form1_->Lamps();
+  ShiftRight(shifted);
+  QTest::keyClick(Grid(), Qt::Key_Right, Qt::ControlModifier);
+  EXPECT_EQ(form1_->Lamps(), shifted);
+}
+
+// Collects what the grid tells assistive technology.
+std::vector<std::pair<QAccessible::Event, int>> announced;
+void Announce(QAccessibleEvent* event) {
+  announced.emplace_back(event->type(), event->child());
+}
+
+TEST_F(DrawingTest, ScreenReadersSeeATableOfNamedLampsAndHearTheirChanges) {
+  // Offscreen there is no screen reader to switch accessibility on: the test does.
+  QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+  platform->setActive(true);
+  QAccessible::installUpdateHandler(Announce);
+  form1_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form1_.get()));
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Grid());
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->role(), QAccessible::Table);
+  ASSERT_EQ(table->childCount(), 64);
+  EXPECT_EQ(table->tableInterface()->cellAt(0, 7)->text(QAccessible::Name), "Row 1, column 8");
+  QAccessibleInterface* cell = table->child(62);  // row 8, column 7: lamp 1
+  EXPECT_EQ(cell->text(QAccessible::Name), "Row 8, column 7");
+  EXPECT_EQ(cell->text(QAccessible::Value), "grey");
+  announced.clear();
+  QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(1));
+  EXPECT_EQ(cell->text(QAccessible::Value), "red");
+  const auto was_announced = [](QAccessible::Event event, int cell) {
+    return std::find(announced.begin(), announced.end(), std::pair(event, cell)) != announced.end();
+  };
+  EXPECT_TRUE(was_announced(QAccessible::ValueChanged, 62));
+  Grid()->setFocus();
+  QTest::keyClick(Grid(), Qt::Key_Right);
+  EXPECT_TRUE(was_announced(QAccessible::Focus, 1));
+  EXPECT_EQ(table->focusChild(), table->child(1));
+  QAccessible::installUpdateHandler(nullptr);
+  platform->setActive(false);
+}
+
+}  // namespace
+}  // namespace glyphgrid
