@@ -32,7 +32,8 @@ inline ReadSome Input(std::string input, int error = 0) {
   };
 }
 
-// glyphgrid-cli in this process, with blank-separated arguments (a line break is no blank) and `input` on standard input.
+// glyphgrid-cli in this process, with blank-separated arguments (a line break is no blank) and
+// `input` on standard input.
 inline Result Cli(const std::string& arguments, const std::string& input = "",
                   int input_error = 0) {
   std::istringstream words(arguments);
