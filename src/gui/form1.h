@@ -75,6 +75,13 @@ class Form1 : public QMainWindow {
   void CreateMenus();
   void SaveText(const std::string& bytes);
   void ShowFailure(const Error& error);
+  // A file the user picked and its bytes; nothing when the dialog was cancelled or the file
+  // could not be read, which has been said.
+  struct ChosenFile {
+    QString name;
+    std::string bytes;
+  };
+  std::optional<ChosenFile> OpenChosenFile(const QString& filter);
   bool ReadExport(const std::string& text, const QString& failure, const QString& step);
   // Shows the lamps, as they are after a step or an undo, and brings the menus and the status
   // bar up to date.

@@ -1,9 +1,7 @@
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 
 #include "core/profile_import.h"
-#include "core/text_file.h"
 #include "gui/export_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
@@ -42,20 +40,12 @@ void Form1::PastePattern() {
 }
 
 void Form1::ImportPatternFile() {
-  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, ImportFilter);
-  if (!name) {
-    return;
-  }
-  const std::variant<std::string, Error> read = ReadPatternFile(
-      QFile::encodeName(*name).toStdString(), ShownFileName(*name), FileAccess::RegularFilesOnly);
-  if (const auto* failure = std::get_if<Error>(&read)) {
-    ShowFailure(*failure);
-    return;
-  }
-  if (ReadExport(std::get<std::string>(read),
-                 "Cannot import " + QString::fromStdString(ShownFileName(*name)) + ": the file ",
-                 "Import")) {
-    setWindowTitle(FileCaption(*name));
+  const std::optional<ChosenFile> file = OpenChosenFile(ImportFilter);
+  if (file && ReadExport(file->bytes,
+                         "Cannot import " + QString::fromStdString(ShownFileName(file->name)) +
+                             ": the file ",
+                         "Import")) {
+    setWindowTitle(FileCaption(file->name));
   }
 }
 

@@ -54,21 +54,29 @@ void Form1::NewDisplay() {
   }
 }
 
-void Form1::LoadPattern() {
-  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, PatternFilter);
+std::optional<Form1::ChosenFile> Form1::OpenChosenFile(const QString& filter) {
+  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, filter);
   if (!name) {
-    return;
+    return std::nullopt;
   }
-  const std::variant<std::string, Error> read = ReadPatternFile(
+  std::variant<std::string, Error> read = ReadPatternFile(
       QFile::encodeName(*name).toStdString(), ShownFileName(*name), FileAccess::RegularFilesOnly);
   if (const auto* failure = std::get_if<Error>(&read)) {
     ShowFailure(*failure);
+    return std::nullopt;
+  }
+  return ChosenFile{*name, std::move(std::get<std::string>(read))};
+}
+
+void Form1::LoadPattern() {
+  const std::optional<ChosenFile> file = OpenChosenFile(PatternFilter);
+  if (!file) {
     return;
   }
-  const std::string& bytes = std::get<std::string>(read);
+  const std::string& bytes = file->bytes;
   // Every byte is one character.
   Viewer().SetText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  setWindowTitle(FileCaption(name->toUpper()));
+  setWindowTitle(FileCaption(file->name.toUpper()));
   ChangeLamps("Open", [&bytes](LampMatrix& lamps) { ApplyColourPlanes(bytes, lamps); });
 }
 

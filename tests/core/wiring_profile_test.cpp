@@ -7,22 +7,10 @@
 #include "core/profile_import.h"
 #include "core/profile_presets.h"
 #include "support/patterns.h"
+#include "support/profile_samples.h"
 
 namespace glyphgrid {
 namespace {
-
-// A lamp of every colour in asymmetric places, so that any mirror, turn or swapped plane shows.
-const char* const Sample =
-    "R.......\n.G......\n..O.....\n........\n........\n........\n.......R\nO......G";
-// What a red-plane profile can express of Sample: its red and orange lamps, red.
-const char* const SampleRed =
-    "R.......\n........\n..R.....\n........\n........\n........\n.......R\nR.......";
-
-WiringProfile Preset(std::string_view name) {
-  const ProfilePreset* preset = FindProfilePreset(name);
-  EXPECT_NE(preset, nullptr) << name;
-  return preset ? preset->profile : WiringProfile();
-}
 
 WiringProfile Custom(Scan scan, Side first, Side msb, Planes planes, bool invert, Syntax syntax,
                      bool zero, std::string name = "pattern") {

@@ -20,19 +20,11 @@
 #include "gui/export_lamp_grid.h"
 #include "gui/export_settings.h"
 #include "support/form1_fixture.h"
+#include "support/profile_samples.h"
 #include "support/temporary_folder.h"
 
 namespace glyphgrid {
 namespace {
-
-const char* const Sample =
-    "R.......\n.G......\n..O.....\n........\n........\n........\n.......R\nO......G";
-const char* const SampleRed =
-    "R.......\n........\n..R.....\n........\n........\n........\n.......R\nR.......";
-
-WiringProfile Preset(std::string_view name) {
-  return FindProfilePreset(name)->profile;
-}
 
 class ExportDialogTest : public Form1Fixture {
  protected:
