@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 BENCH_DIR ?= build-bench
 
-.PHONY: all deps build run test test-plain test-asan bench clean
+.PHONY: all deps build run test test-plain test-asan bench bench-startup clean
 
 all: build
 
@@ -33,6 +33,17 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
+	@if [ -n "$$DISPLAY" ]; then $(MAKE) --no-print-directory bench-startup; \
+	else echo "== start-up: skipped, it needs an X display (Xvfb :99 & DISPLAY=:99 make bench-startup)"; fi
+
+# Start-up to the first painted window, against a bare Qt window; needs DISPLAY (Xvfb, no window
+# manager).
+STARTUP_RUNS ?= 21
+bench-startup: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target glyphgrid bare_window window_startup
+	@echo "== start-up"
+	@$(BENCH_DIR)/bin/window_startup $(STARTUP_RUNS) $(BENCH_DIR)/bin/glyphgrid $(BENCH_DIR)/bin/bare_window
 
 clean:
 	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR)

@@ -1,0 +1,17 @@
+// The baseline of the start-up benchmark: the least a Qt 6 Widgets program does to show a window
+// of the given size (width and height in pixels, the editor's size as window_startup measured it).
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() != 3) {
+    qCritical("usage: bare_window WIDTH HEIGHT");
+    return 2;
+  }
+  QWidget window;
+  window.resize(arguments[1].toInt(), arguments[2].toInt());
+  window.show();
+  return QApplication::exec();
+}
