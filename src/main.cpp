@@ -1,16 +1,19 @@
 #include <QApplication>
 
 #include "core/app_info.h"
+#include "gui/font_configuration.h"
 #include "gui/form1.h"
 #include "gui/qt_toolkit.h"
 
 int main(int argc, char** argv) {
+  glyphgrid::FontConfigurationLoad font_configuration;
   QApplication app(argc, argv);
   QApplication::setApplicationName(glyphgrid::ApplicationTitle);
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(glyphgrid::VersionMajor)
                                           .arg(glyphgrid::VersionMinor)
                                           .arg(glyphgrid::VersionRevision));
+  font_configuration.Wait();
   glyphgrid::QtToolkit toolkit;
   glyphgrid::Form1 form1(toolkit);
   form1.show();
