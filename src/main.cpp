@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
   glyphgrid::FontConfigurationLoad font_configuration;
   QApplication app(argc, argv);
   QApplication::setApplicationName(glyphgrid::ApplicationTitle);
+  QApplication::setDesktopFileName(glyphgrid::ApplicationId);
   QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                           .arg(glyphgrid::VersionMajor)
                                           .arg(glyphgrid::VersionMinor)
