@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 BENCH_DIR ?= build-bench
 
-.PHONY: all deps build run test test-plain test-asan bench bench-startup windows clean
+.PHONY: all deps build run test test-plain test-asan bench bench-startup windows package package-check clean
 
 all: build
 
@@ -45,6 +45,17 @@ bench-startup: deps
 	@echo "== start-up"
 	@$(BENCH_DIR)/bin/window_startup $(STARTUP_RUNS) $(BENCH_DIR)/bin/glyphgrid $(BENCH_DIR)/bin/bare_window
 
+# A .deb of the editor and the CLI (Release, installed under /usr), and a check that installs it
+# and runs what it installed.
+PACKAGE_DIR ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+package-check: package
+	@scripts/check-package $$(ls -t $(PACKAGE_DIR)/glyphgrid_*.deb | head -n1)
+
 # The core and glyphgrid-cli for 64-bit Windows, with mingw-w64; warnings are errors, since no
 # other build compiles the Windows branches.
 WINDOWS_DIR ?= build-windows
@@ -56,4 +67,4 @@ windows: deps
 	@echo "Built $(WINDOWS_DIR)/bin/glyphgrid-cli.exe"
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(PACKAGE_DIR) $(WINDOWS_DIR)
