@@ -14,9 +14,10 @@ int main(int argc, char** argv) {
                                           .arg(glyphgrid::VersionMajor)
                                           .arg(glyphgrid::VersionMinor)
                                           .arg(glyphgrid::VersionRevision));
-  font_configuration.Wait();
+  font_configuration.ApplicationCreated();
   glyphgrid::QtToolkit toolkit;
   glyphgrid::Form1 form1(toolkit);
+  font_configuration.Wait();
   form1.show();
   return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "gui/font_configuration.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #ifdef GLYPHGRID_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
@@ -7,10 +10,28 @@
 namespace glyphgrid {
 
 FontConfigurationLoad::FontConfigurationLoad() {
+  thread_ = std::jthread([this](std::stop_token stop) {
 #ifdef GLYPHGRID_FONTCONFIG
-  // FcInit is safe to call from any thread; Qt's own later call returns at once.
-  thread_ = std::jthread([] { FcInit(); });
+    // FcInit is safe on any thread; Qt's own call later returns at once.
+    FcInit();
 #endif
+    std::unique_lock lock(mutex_);
+    // A program that ends before its QApplication exists stops the thread here.
+    if (!application_created_.wait(lock, stop, [this] { return created_; })) {
+      return;
+    }
+    lock.unlock();
+    // Every QFontDatabase function is thread-safe; the first one fills the database.
+    QFontDatabase::families();
+  });
+}
+
+void FontConfigurationLoad::ApplicationCreated() {
+  {
+    std::lock_guard lock(mutex_);
+    created_ = true;
+  }
+  application_created_.notify_one();
 }
 
 void FontConfigurationLoad::Wait() {
