@@ -137,14 +137,18 @@ std::string ErrorTail(std::FILE* log) {
   return text.empty() ? "" : "; its standard error ends:\n" + text;
 }
 
-// Ends the program (if it still runs) and returns its peak RSS in bytes.
-double Collect(pid_t pid) {
+double Milliseconds(const timeval& time) {
+  return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+}
+
+// Ends the program (if it still runs) and returns what it used.
+rusage Collect(pid_t pid) {
   kill(pid, SIGTERM);
   int status = 0;
   rusage usage{};
   while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
   }
-  return static_cast<double>(usage.ru_maxrss) * 1024.0;
+  return usage;
 }
 
 }  // namespace
@@ -209,7 +213,10 @@ std::variant<StartupRun, std::string> PaintedWindowWatch::Run(
       XNextEvent(display_, &event);
       if (launch.Handle(event)) {
         const double milliseconds = Milliseconds(Clock::now() - start);
-        return StartupRun{milliseconds, Collect(pid), launch.Width(), launch.Height()};
+        const rusage usage = Collect(pid);
+        return StartupRun{milliseconds, static_cast<double>(usage.ru_maxrss) * 1024.0,
+                          Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime),
+                          launch.Width(), launch.Height()};
       }
     }
     int status = 0;

@@ -10,9 +10,10 @@ namespace glyphgrid {
 
 // One start of a program, until its top window was mapped and painted all over.
 struct StartupRun {
-  double milliseconds;    // from starting the process to the last pixel of its first paint
-  double peak_rss_bytes;  // the process's peak resident set size over its whole life
-  int width;              // the size of the window it mapped
+  double milliseconds;      // from starting the process to the last pixel of its first paint
+  double peak_rss_bytes;    // the process's peak resident set size over its whole life
+  double cpu_milliseconds;  // user and system time of all its threads until it was ended
+  int width;                // the size of the window it mapped
   int height;
 };
 
