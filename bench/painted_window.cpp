@@ -7,7 +7,6 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-
 #include <unistd.h>
 
 #include <algorithm>
@@ -75,7 +74,6 @@ class Launch {
     if (event.type == MapNotify) {
       if (const auto found = windows_.find(event.xmap.window); found != windows_.end()) {
         found->second.mapped = true;
-        top_ = found;
         return Covered(found->second);
       }
       return false;
@@ -95,8 +93,9 @@ class Launch {
     return false;
   }
 
-  int Width() const { return top_->second.width; }
-  int Height() const { return top_->second.height; }
+  // The window painted all over, once Handle said so.
+  int Width() const { return painted_->width; }
+  int Height() const { return painted_->height; }
 
  private:
   bool Covered(const WatchedWindow& watched) {
@@ -114,13 +113,17 @@ class Launch {
       XFree(rectangles);
     }
     XFixesDestroyRegion(display_, missing);
-    return count == 0;
+    if (count != 0) {
+      return false;
+    }
+    painted_ = &watched;
+    return true;
   }
 
   Display* display_;
   int damage_event_base_;
   std::map<Window, WatchedWindow> windows_;
-  std::map<Window, WatchedWindow>::const_iterator top_;
+  const WatchedWindow* painted_ = nullptr;
 };
 
 double Milliseconds(Clock::duration duration) {
