@@ -6,10 +6,19 @@
 #ifdef GLYPHGRID_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace glyphgrid {
 
 FontConfigurationLoad::FontConfigurationLoad() {
+#ifdef __GLIBC__
+  // glibc gives the first allocating thread besides the main one an arena of its own; what the
+  // font loading freed there stayed resident beside the main arena (0.2 MB of peak RSS). The
+  // editor's few threads never allocate much at the same time, so one arena serves them all.
+  mallopt(M_ARENA_MAX, 1);
+#endif
   thread_ = std::jthread([this](std::stop_token stop) {
 #ifdef GLYPHGRID_FONTCONFIG
     // FcInit is safe on any thread; Qt's own call later returns at once.
