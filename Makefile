@@ -8,7 +8,7 @@ BENCH_DIR ?= build-bench
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-plain test-asan bench fuzz clean
+.PHONY: all deps build run test test-plain test-asan bench bench-startup fuzz windows package package-check clean
 
 all: build
 
@@ -37,6 +37,8 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	@for b in $(BENCH_DIR)/bin/*_bench; do echo "== $$b"; $$b; done
 	@echo "== bench/cli_bench.sh"; bench/cli_bench.sh $(BENCH_DIR)/bin/glyphgrid-cli
+	@if [ -n "$$DISPLAY" ]; then $(MAKE) --no-print-directory bench-startup; \
+	else echo "== start-up: skipped, it needs an X display (Xvfb :99 & DISPLAY=:99 make bench-startup)"; fi
 
 # Each reader's libFuzzer target, built with clang, ASan and UBSan, for FUZZ_SECONDS each.
 fuzz:
@@ -45,5 +47,35 @@ fuzz:
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
 
+# Start-up to the first painted window, against a bare Qt window; needs DISPLAY (Xvfb, no window
+# manager).
+STARTUP_RUNS ?= 21
+bench-startup: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target glyphgrid bare_window window_startup
+	@echo "== start-up"
+	@$(BENCH_DIR)/bin/window_startup $(STARTUP_RUNS) $(BENCH_DIR)/bin/glyphgrid $(BENCH_DIR)/bin/bare_window
+
+# A .deb of the editor and the CLI (Release, installed under /usr), and a check that installs it
+# and runs what it installed.
+PACKAGE_DIR ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+
+package-check: package
+	@scripts/check-package $$(ls -t $(PACKAGE_DIR)/glyphgrid_*.deb | head -n1)
+
+# The core and glyphgrid-cli for 64-bit Windows, with mingw-w64; warnings are errors, since no
+# other build compiles the Windows branches.
+WINDOWS_DIR ?= build-windows
+windows: deps
+	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_GUI=OFF -DBUILD_TESTING=OFF \
+	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	@echo "Built $(WINDOWS_DIR)/bin/glyphgrid-cli.exe"
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(BENCH_DIR) $(FUZZ_DIR) $(PACKAGE_DIR) $(WINDOWS_DIR)

@@ -173,7 +173,8 @@ std::string UsageText() {
          "\n" +
          ProfileUsageText(Wrapped) +
          "\n"
-         "Exit status: 0 on success, 1 when the file cannot be read, 2 for bad usage or input.\n";
+         "Exit status: 0 on success, 1 when the input cannot be read or the output written, 2 for\n"
+         "bad usage or input.\n";
 }
 
 }  // namespace glyphgrid

@@ -2,7 +2,10 @@
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+// MinGW's C++ headers define it already.
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 
