@@ -149,6 +149,14 @@ TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {
   std::ostringstream err;
   EXPECT_EQ(RunCli({"grid", "--from", "grid"}, Input(FourColours), closed, err), 1);
   EXPECT_EQ(err.str(), "glyphgrid-cli: cannot write standard output\n");
+  err.str("");
+  const ReadSome failing_without_reason = [](char*, std::size_t) {
+    errno = 0;
+    return std::ptrdiff_t{-1};
+  };
+  std::ostringstream out;
+  EXPECT_EQ(RunCli({"grid"}, failing_without_reason, out, err), 1);
+  EXPECT_EQ(err.str(), "glyphgrid-cli: cannot read standard input: Input/output error\n");
 }
 
 TEST(PermissionsTest, AnUnreadableFileIsReportedWithTheReason) {

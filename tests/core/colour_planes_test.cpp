@@ -33,6 +33,8 @@ TEST(ColourPlanesTest, LoadExamples) {
        ".OO.OGOR\n...OO..O\n.G.RO.R.\n....OG..\nRR.OO.O.\nRR.RO..R\nRO...GR.\nRGR.RG.O"},
       {"&b00000000", unchanged_reds},  // only the upper-case B is a separator
       {"&B00000000", greyed},
+      {"&B0x000000",  // a window without eight digits after "&B" is read character by character
+       ".OO.OGOR\n...OO..O\n.G.RO.R.\n....OG..\n.R.OO.O.\n.R.RO..R\nOO...GR.\n.GR.RG.O"},
       {"00000000" + std::string(40, '1'), greyed},
       {std::string(48, 'x') + "11111111",
        "GOO.OGOR\nO..OO..O\nGG.RO.R.\nO...OG..\nGR.OO.O.\nGR.RO..R\nOO...GR.\nOGR.RG.O"},

@@ -7,26 +7,6 @@
 namespace glyphgrid {
 namespace {
 
-TEST(DataTextTest, Examples) {
-  const std::pair<const char*, const char*> examples[] = {
-      {"........\n........\n........\n........\n........\n........\n........\n........",
-       "DATA &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
-       "&B00000000, &B00000000, &B00000000"},
-      {"OGGGGGGG\nGGGGGGGG\nGGGGGGGG\nGGGGGGGG\nGGGGGGGG\nGGGGGGGG\nGGGGGGGG\nGGGGGGGG",
-       "DATA &B00000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
-       "&B00000000, &B00000000, &B00000000"},
-      {"R.......\n.R......\n..R.....\n...R....\n....R...\n.....R..\n......R.\n.......R",
-       "DATA &B00000001, &B00000010, &B00000100, &B00001000, &B00010000, &B00100000, "
-       "&B01000000, &B10000000, &B00000000"},
-      {"RRRRRRRR\nR.......\nR.......\nR.......\nR.......\nR.......\nR.......\nR.......",
-       "DATA &B11111111, &B00000001, &B00000001, &B00000001, &B00000001, &B00000001, "
-       "&B00000001, &B00000001, &B00000000"},
-  };
-  for (const auto& [grid, text] : examples) {
-    EXPECT_EQ(DataText(FromGrid(grid)), text) << grid;
-  }
-}
-
 // Digit j of the literal for column c is lamp 8j + c, and the literal for column c is the
 // (8 - c)th: the text is the all-zero line with those digits set.
 TEST(DataTextTest, EveryDigitIsTheLampItNamesAndTheLineReadsBack) {

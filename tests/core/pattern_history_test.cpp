@@ -116,7 +116,7 @@ TEST(PatternHistoryTest, KeepsAThousandStepsAndAStrokeIsOneStep) {
   EXPECT_EQ(history.Undo(), LampMatrix());
   EXPECT_EQ(history.Redo(), lamps);
   EXPECT_FALSE(history.Amend(LampMatrix()));
-  EXPECT_FALSE(history.CanUndo());
+  EXPECT_FALSE(history.CanUndo() || history.CanRedo());
 }
 
 // The lamps a straight drag passes over, against the segment clipped to each lamp's cell in turn
@@ -157,6 +157,9 @@ TEST(PatternHistoryTest, ADragPassesOverEveryLampOnItsWayInEveryDirection) {
   EXPECT_EQ(LampsAlong(1000, 727, 4000, 727),
             (std::vector<LampIndex>{63, 62, 61, 60, 59, 58, 57, 56}));
   EXPECT_EQ(LampsAlong(1687, 727, 1687, 727), std::vector<LampIndex>{63});
+  // Through the corner where lamps 63, 62, 55 and 54 meet: only the two it passes into, though a
+  // press on the corner itself would be lamp 54's.
+  EXPECT_EQ(LampsAlong(1920, 720, 1680, 960), (std::vector<LampIndex>{62, 55}));
   std::mt19937 random(8);
   std::uniform_real_distribution<double> x(1000, 4000), y(0, 3000);
   for (int move = 0; move < 1000; ++move) {

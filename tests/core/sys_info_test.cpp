@@ -98,6 +98,9 @@ TEST(SysInfoTest, TakesTheRegistrysToolThenTheFirstExecutableOnThePath) {
   std::filesystem::remove(hardinfo2);
   check({nullptr, nullptr, path, hardinfo, {}});
   check({nullptr, nullptr, second.Path() + ":" + first.Path(), later_hardinfo, {}});
+  const auto& normal_file_exists = SystemSysInfoSources().normal_file_exists;
+  EXPECT_TRUE(normal_file_exists(hardinfo));
+  EXPECT_FALSE(normal_file_exists(first.Path()) || normal_file_exists(first.Path("none")));
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ TEST(WiringProfileTest, ReadsWhatAPersonTypes) {
        "&B00000000, &B01000000, &B00000000\r\n",
        SampleRed},
       {Preset("c-rows"),
-       "#include <stdint.h>\n// heart\nstatic const uint8_t PROGMEM heart[] = {\n  0b10000000, "
+       "#include <stdint.h>\n// heart\nstatic const uint8_t PROGMEM zigzag[] = {\n  0b10000000, "
        "0x00, /* row 5 */ 32,\n  0, 0, 0, 1, 0X80,\n};\n",
        SampleRed},
       {Preset("micropython"),
@@ -169,6 +169,8 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
       {custom, "0b100", "line 1, column 1: '0b100' is over 255"},
       {custom, "0g", "line 1, column 1: '0g' is not a number (expected hexadecimal digits"},
       {Preset("basic"), "DATA 0x", "line 1, column 6: '0x' is not a number"},
+      {Preset("basic"), "DATA &B" + std::string(30, '2'),
+       "line 1, column 6: '&B2222222222222222222222...' is not a number"},
       {Preset("basic"), "DATA &", "line 1, column 6: '&' is not a number"},
       {Preset("basic"), "DATA 1, -1", "line 1, column 9: unexpected '-'"},
       {Preset("basic"), "DATA 1,\x01", "line 1, column 8: unexpected byte 0x01"},
@@ -253,7 +255,7 @@ TEST(WiringProfileTest, ValuesOfTheOtherScanAndBadNamesAreErrors) {
     EXPECT_TRUE(std::holds_alternative<Error>(ImportPattern("", profile)));
   }
   EXPECT_FALSE(CheckProfile(
-      Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "_Heart_2")));
+      Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "az_Heart_2")));
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(BadInputTest, OpenRefusesWhatItCannotReadWithoutWaitingAndChangesNothing)
       {Path("link.bas"), Path("link.bas"), "it is a named pipe, not a file"},
       {"/dev/zero", "/dev/zero", "it is a device, not a file"},
       {Path("socket.bas"), Path("socket.bas"), "it is a socket, not a file"},
-      {Path("new\nline\x1b.bas"), Path("new\\nline\\x1b.bas"), "No such file or directory"},
+      {Path("new\nline \x1b.bas"), Path("new\\nline \\x1b.bas"), "No such file or directory"},
   };
   for (const auto& [name, shown, reason] : cases) {
     EXPECT_EQ(ErrorOf("actionOpen", name), cannot_open.arg(shown, reason));

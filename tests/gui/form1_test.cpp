@@ -146,19 +146,5 @@ TEST_F(Form1Test, EnterAndKeypadEnterPressAFocusedButton) {
   EXPECT_EQ(toolkit_.calls, QStringList("question|Do you want to clear the Display!|Kestrova"));
 }
 
-TEST_F(Form1Test, EditMenuRunsTheButtonHandlers) {
-  form1_->SetLamps(FromGrid(FourColours), "Set");
-  form1_->findChild<QAction*>("actionCopyData")->trigger();
-  EXPECT_EQ(ClipboardText(),
-            "DATA &B10000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
-            "&B00000000, &B00000001, &B00000000");
-  EXPECT_FALSE(form1_->Viewer().isVisible());
-  toolkit_.answers = {true};
-  form1_->findChild<QAction*>("actionClearDisplay")->trigger();
-  EXPECT_EQ(form1_->Lamps(), LampMatrix());
-  form1_->findChild<QAction*>("actionViewData")->trigger();
-  EXPECT_TRUE(form1_->Viewer().isVisible());
-}
-
 }  // namespace
 }  // namespace glyphgrid

@@ -95,17 +95,5 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
   }
 }
 
-TEST_F(PatternFilesTest, ColourPatternLoadsBackEveryColourThroughTheFileMenu) {
-  std::mt19937 random(3);
-  const LampMatrix saved = RandomPattern(random, 4);
-  form1_->SetLamps(saved, "Set");
-  toolkit_.file_names = {PathOf("colours.bas"), PathOf("colours.bas")};
-  form1_->findChild<QAction*>("actionSaveColourPattern")->trigger();
-  EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + PathOf("colours.bas"));
-  form1_->SetLamps(LampMatrix(), "Set");
-  form1_->findChild<QAction*>("actionOpen")->trigger();
-  EXPECT_EQ(form1_->Lamps(), saved);
-}
-
 }  // namespace
 }  // namespace glyphgrid
