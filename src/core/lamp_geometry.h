@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "core/lamp_matrix.h"
 
@@ -40,10 +39,5 @@ constexpr TwipRect LampBounds(LampIndex index) {
 // The lamp that a mouse press at (x, y) twips toggles, or nothing outside the active area. Each
 // lamp's cell is the 240-twip square at its top-left corner.
 std::optional<LampIndex> LampAtPress(double x, double y);
-
-// The lamps whose cells a pointer moving straight from (x0, y0) to (x1, y1) twips passes over, in
-// the order it meets them, the lamps under both ends included: a fast drag skips lamps between
-// two reports of the pointer.
-std::vector<LampIndex> LampsAlong(double x0, double y0, double x1, double y1);
 
 }  // namespace glyphgrid

@@ -19,17 +19,6 @@ bool PatternHistory::Record(const std::string& title, const LampMatrix& lamps) {
   return true;
 }
 
-bool PatternHistory::Amend(const LampMatrix& lamps) {
-  assert(CanUndo() && !CanRedo());
-  if (lamps == states_[current_ - 1].lamps) {
-    states_.pop_back();
-    --current_;
-    return false;
-  }
-  states_[current_].lamps = lamps;
-  return true;
-}
-
 std::string PatternHistory::UndoTitle() const {
   return CanUndo() ? states_[current_].title : std::string();
 }

@@ -20,10 +20,6 @@ class PatternHistory {
   // A new step from the current pattern to `lamps`, named `title`; it drops the steps there were
   // to redo. A step that changes nothing is no step: then false.
   bool Record(const std::string& title, const LampMatrix& lamps);
-  // Changes the result of the last step, the one just recorded, instead of adding one: a drawing
-  // stroke grows as it goes. When that brings the pattern back to where the step began, the step
-  // goes: then false.
-  bool Amend(const LampMatrix& lamps);
 
   bool CanUndo() const { return current_ > 0; }
   bool CanRedo() const { return current_ + 1 < states_.size(); }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointF>
 #include <QPointer>
 #include <optional>
 
@@ -61,10 +60,6 @@ class Form1 : public QMainWindow {
   void Command5_Click();
   void Command10_Click();
   void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
-  // With a button held after a press on a lamp, every lamp the pointer crosses gets the colour
-  // the pressed lamp got; the press and its drag are one step.
-  void Form_MouseDrag(double x, double y);
-  void Form_MouseUp();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -95,18 +90,9 @@ class Form1 : public QMainWindow {
     SetLamps(lamps, step);
   }
 
-  // A drawing stroke: the colour its press gave, where the pointer was last, and whether its
-  // step is in the history.
-  struct Stroke {
-    LampColour colour;
-    QPointF at;
-    bool recorded;
-  };
-
   Toolkit& toolkit_;
   LampMatrix lamps_;
   PatternHistory history_;
-  std::optional<Stroke> stroke_;
   std::optional<LampIndex> pointed_;
   QWidget* client_area_;
   LampGrid* lamp_grid_;

@@ -83,19 +83,11 @@ void LampGrid::mousePressEvent(QMouseEvent* event) {
                static_cast<float>(twips.y()));
 }
 
+// Moving the pointer changes no lamp, a button held or not: it only says which lamp it is over.
 void LampGrid::mouseMoveEvent(QMouseEvent* event) {
   const QPointF twips = ClientTwips(event->position());
-  if (event->buttons() != Qt::NoButton) {
-    emit Dragged(twips.x(), twips.y());
-  }
   hovered_ = LampAtPress(twips.x(), twips.y());
   ReportPointed();
-}
-
-void LampGrid::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->buttons() == Qt::NoButton) {
-    emit Released();
-  }
 }
 
 void LampGrid::leaveEvent(QEvent* event) {

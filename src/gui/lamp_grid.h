@@ -8,7 +8,7 @@
 namespace glyphgrid {
 
 // The lamps inside their square border Shape2, on the main window's client area. Paints them;
-// reports presses, drags and hovering in twips of the client area; and can be drawn on from the
+// reports presses and hovering in twips of the client area; and can be drawn on from the
 // keyboard: the arrow keys move a mark over the lamps, Space or Return toggles the marked lamp,
 // and 0 to 3 give it a colour. Screen readers see it as a table of 64 cells.
 class LampGrid : public QWidget {
@@ -26,9 +26,6 @@ class LampGrid : public QWidget {
 
  signals:
   void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
-  // The pointer moved on with a button held; the drag ends when the last button is let go.
-  void Dragged(double x, double y);
-  void Released();
   void MarkToggled(LampIndex lamp);
   void MarkColoured(LampIndex lamp, LampColour colour);
   // The lamp under the pointer or, without one, the mark while the grid has the focus.
@@ -38,7 +35,6 @@ class LampGrid : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;

@@ -73,20 +73,21 @@ TEST_F(DrawingTest, EveryChangeIsAStepToUndoAndRedoByName) {
   EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "&Redo Draw"}));
 }
 
-TEST_F(DrawingTest, APressAndItsDragPaintEveryLampCrossedAsOneStep) {
+// A press toggles the lamp under it and dragging on toggles nothing more; the pointer over a
+// lamp names it in the status bar.
+TEST_F(DrawingTest, APressTogglesOneLampHoweverItIsDragged) {
+  const QLabel* status = form1_->findChild<QLabel*>("LampStatus");
   QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
-  Move(Centre(56), Qt::LeftButton);  // one report for the whole row
+  Move(Centre(56), Qt::LeftButton);
   Move(Centre(0), Qt::LeftButton);
   QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
-  Move(Centre(7), Qt::NoButton);
+  EXPECT_EQ(status->text(), "Row 8, column 8: grey. DATA literal 8, digit 1.");
+  Move(Centre(63), Qt::NoButton);
+  EXPECT_EQ(status->text(), "Row 1, column 1: red. DATA literal 1, digit 8.");
   EXPECT_EQ(
       form1_->Lamps(),
-      FromGrid("RRRRRRRR\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R"));
+      FromGrid("R.......\n........\n........\n........\n........\n........\n........\n........"));
   Trigger("actionUndo");
-  EXPECT_EQ(form1_->Lamps(), LampMatrix());
-  // A press outside every lamp paints nothing, however it is dragged.
-  QTest::mousePress(Grid(), Qt::LeftButton, {}, QPoint(2, 2));
-  Move(Centre(0), Qt::LeftButton);
   EXPECT_EQ(form1_->Lamps(), LampMatrix());
 }
 
