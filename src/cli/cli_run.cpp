@@ -7,6 +7,7 @@
 #include "cli/cli_options.h"
 #include "cli/pattern_formats.h"
 #include "cli/profile_options.h"
+#include "cli/quoted.h"
 #include "core/app_info.h"
 
 namespace glyphgrid {
@@ -27,7 +28,7 @@ std::variant<std::string, Error> ReadInput(const std::string& file, const ReadSo
   if (file == StandardInputName) {
     return ReadPatternText(in, "standard input");
   }
-  return ReadPatternFile(file, "'" + Escaped(file) + "'", FileAccess::AnyFile);
+  return ReadPatternFile(file, Quoted(file), FileAccess::AnyFile);
 }
 
 // Writes and reports whether it went through; errno then tells why not.

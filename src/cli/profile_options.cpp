@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/quoted.h"
 #include "core/profile_presets.h"
 
 namespace glyphgrid {
@@ -31,7 +32,7 @@ std::optional<Error> SetNamed(const OptionValue<T> (&values)[N], const std::stri
                               const std::string& name, T& field) {
   const std::optional<T> value = ValueNamed(values, name);
   if (!value) {
-    return Usage(option + ": unknown value '" + name + "' (expected " +
+    return Usage(option + ": unknown value " + Quoted(name) + " (expected " +
                  Alternatives(NamesOf(values)) + ")");
   }
   field = *value;
@@ -92,7 +93,7 @@ std::variant<WiringProfile, Error> ResolveProfile(const ProfileArguments& taken,
   const ProfilePreset* preset = ProfilePresets().data();
   for (const auto& [option, value] : taken) {
     if (option == ProfileOption && !(preset = FindProfilePreset(value))) {
-      return Usage(option + ": unknown profile '" + value + "' (expected " +
+      return Usage(option + ": unknown profile " + Quoted(value) + " (expected " +
                    Alternatives(PresetNames()) + ")");
     }
   }

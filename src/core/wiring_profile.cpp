@@ -76,7 +76,7 @@ std::optional<Error> CheckProfile(const WiringProfile& profile, std::string_view
   }
   if (!IsIdentifier(profile.name)) {
     return Error{Error::Kind::BadInput,
-                 std::string(option_prefix) + "name '" + profile.name +
+                 std::string(option_prefix) + "name '" + Escaped(profile.name) +
                      "' is not an identifier (expected a letter or _, then letters, digits or _)"};
   }
   return std::nullopt;

@@ -105,6 +105,9 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid /", "", 1, "cannot read '/': Is a directory"},
       {"grid a\nb", "", 1, "cannot open 'a\\nb': No such file or directory"},
       {"grid --colour\x1b[1m", "", 2, "unknown option '--colour\\x1b[1m'"},
+      {"export --zero a\x1e"
+       "b",
+       "", 2, "--zero: unknown value 'a\\x1eb' (expected yes or no)"},
       {"grid --op spin", "", 2,
        "--op 'spin': unknown operation (expected shift-up, shift-down, shift-left, shift-right, "
        "cycle-all, cycle-lit, clear or click:X,Y)"},
