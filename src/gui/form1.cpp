@@ -67,6 +67,8 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
   CreateControls();
   CreateMenus();
   lamp_status_->setObjectName("LampStatus");
+  // Nothing in the window follows its size, so the status bar offers no grip to change it.
+  statusBar()->setSizeGripEnabled(false);
   statusBar()->addWidget(lamp_status_);
   move(TwipsToPixels(4530), TwipsToPixels(2325));
   connect(lamp_grid_, &LampGrid::Pressed, this, &Form1::Form_MouseDown);
