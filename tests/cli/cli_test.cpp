@@ -103,7 +103,7 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid", std::string(10 * MaxPatternTextSize, '0'), 2, "cannot read standard input: it is"},
       {"grid /dev/zero", "", 2, "cannot read '/dev/zero': it is larger than 1 MiB"},
       {"grid /", "", 1, "cannot read '/': Is a directory"},
-      {"grid a\nb", "", 1, "cannot open 'a\\nb': No such file or directory"},
+      {"grid a\r\nb", "", 1, "cannot open 'a\\r\\nb': No such file or directory"},
       {"grid --colour\x1b[1m", "", 2, "unknown option '--colour\\x1b[1m'"},
       {"export --zero a\x1e"
        "b",

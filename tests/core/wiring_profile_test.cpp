@@ -181,6 +181,8 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
       {Preset("c-rows"), "x[8] = {1,2,3,4,5,6,7,8", "line 1, column 8: the '{' here is not"},
       {Preset("c-rows"), "{1,,2}", "line 1, column 4: expected a value before ','"},
       {Preset("c-rows"), "{1, x}", "line 1, column 5: unexpected 'x' (expected a value, ','"},
+      {Preset("c-rows"), "a = {1,2,3,4,5,6,7,8} b",
+       "line 1, column 23: unexpected 'b' after the values' '}'"},
       {Preset("c-rows"), "a = {1,2,3,4,5,6,7,8}; b",
        "line 1, column 24: unexpected 'b' after the values' '}'"},
       {Preset("c-rows"), "x; = {1}", "line 1, column 2: unexpected ';' before the values' '{'"},
@@ -255,7 +257,7 @@ TEST(WiringProfileTest, ValuesOfTheOtherScanAndBadNamesAreErrors) {
     EXPECT_TRUE(std::holds_alternative<Error>(ImportPattern("", profile)));
   }
   EXPECT_FALSE(CheckProfile(
-      Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "az_Heart_2")));
+      Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "aZAz_9")));
 }
 
 }  // namespace

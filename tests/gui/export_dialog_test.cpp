@@ -127,7 +127,7 @@ TEST_F(ExportDialogTest, ReadoutTellsThePointedLampsByteAndBit) {
   enum Way { Hover, Click, Keys };
   const std::tuple<const char*, Way, LampIndex, QString, std::vector<int>> cases[] = {
       {"basic", Hover, 63, "byte 0, bit 0 = 0x01", {14}},
-      {"c-rows", Click, 27, "byte 4, bit 3 = 0x08", {55}},
+      {"c-rows", Click, 28, "byte 4, bit 4 = 0x10", {54}},
       {"ht16k33", Hover, 0, "green: byte 14, bit 7 = 0x80; red: byte 15, bit 7 = 0x80", {115, 121}},
       {"micropython", Keys, 54, "red: byte 1, bit 6 = 0x40; green: byte 9, bit 6 = 0x40", {25, 73}},
   };
