@@ -6,15 +6,7 @@
 #include <vector>
 
 #include "core/key_value.h"
-
-#ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
-// MinGW's C++ headers define it already.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "core/windows_api.h"
 
 namespace glyphgrid {
 
