@@ -124,7 +124,7 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"", "", 2, "missing command"},
       {"--from", "", 2, "--from: missing value"},
       {"svg", "", 2, "unknown command 'svg'"},
-      {"grid a.txt b.txt", "", 2, "more than one file"},
+      {"grid a.txt b.txt", "", 2, "more than one file: 'a.txt' and 'b.txt'\n"},
       {"grid /nonexistent/pattern", "", 1, "cannot open '/nonexistent/pattern': No such file"},
   };
   const Result unreadable = Cli("grid", "", EISDIR);
@@ -153,10 +153,9 @@ TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {
   EXPECT_EQ(RunCli({"grid", "--from", "grid"}, Input(FourColours), closed, err), 1);
   EXPECT_EQ(err.str(), "glyphgrid-cli: cannot write standard output\n");
   err.str("");
-  const ReadSome failing_without_reason = [](char*, std::size_t) {
-    errno = 0;
-    return std::ptrdiff_t{-1};
-  };
+  // Fails without setting errno, whatever a call before left in it.
+  errno = EPERM;
+  const ReadSome failing_without_reason = [](char*, std::size_t) { return std::ptrdiff_t{-1}; };
   std::ostringstream out;
   EXPECT_EQ(RunCli({"grid"}, failing_without_reason, out, err), 1);
   EXPECT_EQ(err.str(), "glyphgrid-cli: cannot read standard input: Input/output error\n");

@@ -33,11 +33,14 @@ TEST(ColourPlanesTest, LoadExamples) {
        ".OO.OGOR\n...OO..O\n.G.RO.R.\n....OG..\nRR.OO.O.\nRR.RO..R\nRO...GR.\nRGR.RG.O"},
       {"&b00000000", unchanged_reds},  // only the upper-case B is a separator
       {"&B00000000", greyed},
+      {"&B100000001", unchanged_reds},  // the digit after the window is not the window's
       {"&B0x000000",  // a window without eight digits after "&B" is read character by character
        ".OO.OGOR\n...OO..O\n.G.RO.R.\n....OG..\n.R.OO.O.\n.R.RO..R\nOO...GR.\n.GR.RG.O"},
       {"00000000" + std::string(40, '1'), greyed},
       {std::string(48, 'x') + "11111111",
        "GOO.OGOR\nO..OO..O\nGG.RO.R.\nO...OG..\nGR.OO.O.\nGR.RO..R\nOO...GR.\nOGR.RG.O"},
+      {std::string(1000, ',') + "11111111",
+       "OOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO"},
       {std::string(192, '1'),
        "OOO.OGOR\nOO.OO..O\nOO.RO.R.\nOO..OG..\nOO.OO.O.\nOO.RO..R\nOO...GR.\nOOR.RG.O"},
       // Before's own DATA text.
@@ -54,6 +57,10 @@ TEST(ColourPlanesTest, LoadExamples) {
     ApplyColourPlanes(text, lamps);
     EXPECT_EQ(lamps, FromGrid(after)) << "text " << testing::PrintToString(text);
   }
+  // A text that ends inside a window is read to its end and not beyond.
+  LampMatrix lamps;
+  ApplyColourPlanes(std::string_view("&B00000001").substr(0, 9), lamps);
+  EXPECT_EQ(lamps, LampMatrix());
 }
 
 TEST(ColourPlanesTest, TextRestoresAnyPatternOverAnyOther) {
