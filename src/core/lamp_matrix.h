@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstddef>
@@ -23,6 +24,11 @@ constexpr int LampRow(LampIndex index) {
 }
 constexpr int LampColumn(LampIndex index) {
   return index % LampsPerRow;
+}
+// The lamp `rows` up and `columns` to the left of `from`, stopping at the edges.
+constexpr LampIndex LampMovedBy(LampIndex from, int rows, int columns) {
+  return LampIndexOf(std::clamp(LampRow(from) + rows, 0, LampsPerRow - 1),
+                     std::clamp(LampColumn(from) + columns, 0, LampsPerRow - 1));
 }
 
 // The 64 lamp colours: the whole pattern state, all grey at start. Colours are stored exactly as

@@ -19,16 +19,13 @@
 #include "gui/export_lamp_grid.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
+#include "gui/from_view.h"
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
 
 namespace glyphgrid {
 
 namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename T, std::size_t N>
 void Fill(QComboBox* box, const OptionValue<T> (&values)[N]) {

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "gui/arrow_step.h"
 #include "gui/twips.h"
 
 namespace glyphgrid {
@@ -49,19 +50,14 @@ std::optional<LampIndex> ExportLampGrid::PointedLamp() const {
 }
 
 void ExportLampGrid::SelectLamp(std::optional<LampIndex> lamp) {
-  if (lamp == selected_) {
-    return;
-  }
-  selected_ = lamp;
-  update();
-  emit PointedLampChanged();
+  Change(selected_, lamp);
 }
 
-void ExportLampGrid::SetHovered(std::optional<LampIndex> lamp) {
-  if (lamp == hovered_) {
+void ExportLampGrid::Change(std::optional<LampIndex>& which, std::optional<LampIndex> lamp) {
+  if (lamp == which) {
     return;
   }
-  hovered_ = lamp;
+  which = lamp;
   update();
   emit PointedLampChanged();
 }
@@ -89,7 +85,7 @@ void ExportLampGrid::paintEvent(QPaintEvent*) {
 }
 
 void ExportLampGrid::mouseMoveEvent(QMouseEvent* event) {
-  SetHovered(LampAt(event->position()));
+  Change(hovered_, LampAt(event->position()));
 }
 
 void ExportLampGrid::mousePressEvent(QMouseEvent* event) {
@@ -99,35 +95,17 @@ void ExportLampGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void ExportLampGrid::leaveEvent(QEvent*) {
-  SetHovered(std::nullopt);
+  Change(hovered_, std::nullopt);
 }
 
 void ExportLampGrid::keyPressEvent(QKeyEvent* event) {
-  int rows = 0;
-  int columns = 0;
-  switch (event->key()) {
-    case Qt::Key_Up:
-      rows = 1;
-      break;
-    case Qt::Key_Down:
-      rows = -1;
-      break;
-    case Qt::Key_Left:
-      columns = 1;
-      break;
-    case Qt::Key_Right:
-      columns = -1;
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+  const std::optional<LampStep> step = ArrowStep(event->key());
+  if (!step) {
+    QWidget::keyPressEvent(event);
+    return;
   }
   // The first arrow selects the top-left lamp; the selection stops at the edges.
-  const LampIndex from = selected_.value_or(LampCount - 1);
-  const int row = selected_ ? std::clamp(LampRow(from) + rows, 0, LampsPerRow - 1) : LampRow(from);
-  const int column =
-      selected_ ? std::clamp(LampColumn(from) + columns, 0, LampsPerRow - 1) : LampColumn(from);
-  SelectLamp(LampIndexOf(row, column));
+  SelectLamp(selected_ ? LampMovedBy(*selected_, step->rows, step->columns) : LampCount - 1);
 }
 
 }  // namespace glyphgrid

@@ -35,7 +35,8 @@ class ExportLampGrid : public QWidget {
 
  private:
   static std::optional<LampIndex> LampAt(const QPointF& position);
-  void SetHovered(std::optional<LampIndex> lamp);
+  // Sets the hovered or the selected lamp, and says so when the pointed lamp may have changed.
+  void Change(std::optional<LampIndex>& which, std::optional<LampIndex> lamp);
 
   const LampMatrix lamps_;
   std::optional<LampIndex> hovered_;

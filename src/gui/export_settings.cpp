@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "core/profile_presets.h"
+#include "gui/from_view.h"
 
 namespace glyphgrid {
 
@@ -14,9 +15,7 @@ QString Key(const char* option) {
 
 template <typename T, std::size_t N>
 void Store(QSettings& settings, const char* option, const OptionValue<T> (&values)[N], T value) {
-  const std::string_view name = NameOf(values, value);
-  settings.setValue(Key(option),
-                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  settings.setValue(Key(option), FromView(NameOf(values, value)));
 }
 
 // False when the stored value is missing or names nothing.

@@ -171,7 +171,7 @@ void Form1::Command10_Click() {
   Viewer().Command1_Click();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void Form1::closeEvent(QCloseEvent*) {
   Form_Unload();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/pattern_operations.h"
 #include "gui/form1.h"
+#include "gui/from_view.h"
 
 namespace glyphgrid {
 
@@ -10,10 +11,6 @@ namespace {
 // "Shift Up" is found as "actionShiftUp".
 QString ActionName(const PatternOperation& operation) {
   return "action" + QString::fromStdString(operation.Title()).remove(' ');
-}
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

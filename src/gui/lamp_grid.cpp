@@ -5,10 +5,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "core/lamp_geometry.h"
 #include "core/lamp_names.h"
+#include "gui/arrow_step.h"
+#include "gui/from_view.h"
 #include "gui/lamp_grid_accessible.h"
 #include "gui/twips.h"
 
@@ -44,9 +45,7 @@ void LampGrid::RepaintLamp(LampIndex lamp) {
 
 void LampGrid::UpdateLamp(LampIndex lamp) {
   RepaintLamp(lamp);
-  const std::string_view colour = ColourName(lamps_.Colour(lamp));
-  QAccessibleValueChangeEvent changed(
-      this, QString::fromUtf8(colour.data(), static_cast<qsizetype>(colour.size())));
+  QAccessibleValueChangeEvent changed(this, FromView(ColourName(lamps_.Colour(lamp))));
   changed.setChild(LampGridCell(lamp));
   QAccessible::updateAccessibility(&changed);
 }
@@ -102,19 +101,11 @@ void LampGrid::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
+  if (const std::optional<LampStep> step = ArrowStep(event->key())) {
+    MoveMark(LampMovedBy(mark_, step->rows, step->columns));
+    return;
+  }
   switch (event->key()) {
-    case Qt::Key_Up:
-      MoveMark(1, 0);
-      break;
-    case Qt::Key_Down:
-      MoveMark(-1, 0);
-      break;
-    case Qt::Key_Left:
-      MoveMark(0, 1);
-      break;
-    case Qt::Key_Right:
-      MoveMark(0, -1);
-      break;
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -131,11 +122,7 @@ void LampGrid::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-// Rows count up from the bottom and columns up from the right; the mark stops at the edges.
-void LampGrid::MoveMark(int rows, int columns) {
-  const int row = std::clamp(LampRow(mark_) + rows, 0, LampsPerRow - 1);
-  const int column = std::clamp(LampColumn(mark_) + columns, 0, LampsPerRow - 1);
-  const LampIndex mark = LampIndexOf(row, column);
+void LampGrid::MoveMark(LampIndex mark) {
   if (mark == mark_) {
     return;
   }

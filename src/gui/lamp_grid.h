@@ -44,7 +44,7 @@ class LampGrid : public QWidget {
   QPointF ClientTwips(QPointF position) const;
   void RepaintLamp(LampIndex lamp);
   void AnnounceMark();
-  void MoveMark(int rows, int columns);
+  void MoveMark(LampIndex mark);
   void ReportPointed();
 
   const LampMatrix& lamps_;

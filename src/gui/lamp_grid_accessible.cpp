@@ -6,6 +6,7 @@
 
 #include "core/lamp_geometry.h"
 #include "core/lamp_names.h"
+#include "gui/from_view.h"
 #include "gui/lamp_grid.h"
 #include "gui/twips.h"
 
@@ -39,8 +40,7 @@ class LampCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
       case QAccessible::Name:
         return QString::fromStdString(LampName(lamp_));
       case QAccessible::Value:
-        return QString::fromUtf8(ColourName(colour).data(),
-                                 static_cast<qsizetype>(ColourName(colour).size()));
+        return FromView(ColourName(colour));
       case QAccessible::Description:
         return QString::fromStdString(LampDescription(lamp_, colour));
       default:

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "core/text_file.h"
+#include "gui/from_view.h"
 
 namespace glyphgrid {
 
@@ -32,7 +33,7 @@ std::optional<Error> WritePatternFile(const QString& name, const std::string& by
   // QSaveFile would put a new file in the place of a named pipe or a device node.
   if (const std::optional<std::string_view> kind =
           NonFileKind(QFile::encodeName(name).toStdString())) {
-    return Failure(name, "it is " + QString::fromUtf8(kind->data(), kind->size()) + ", not a file");
+    return Failure(name, "it is " + FromView(*kind) + ", not a file");
   }
   QSaveFile file(name);
   // Unbuffered, a short write (a full disk) shows in write()'s count; a buffered commit() can
