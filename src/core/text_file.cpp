@@ -7,7 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #ifdef _WIN32
 #include <io.h>
@@ -80,26 +79,12 @@ Error NotAFile(std::string_view shown_name, std::string_view kind) {
 }  // namespace
 
 std::optional<std::string_view> NonFileKind(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  switch (status.type()) {
-    case fs::file_type::none:
-    case fs::file_type::not_found:
-    case fs::file_type::regular:
-      return std::nullopt;
-    case fs::file_type::directory:
-      return "a folder";
-    case fs::file_type::fifo:
-      return "a named pipe";
-    case fs::file_type::block:
-    case fs::file_type::character:
-      return "a device";
-    case fs::file_type::socket:
-      return "a socket";
-    default:
-      return "not a regular file";
+  struct stat status {};
+  // No file, or one that can't be looked at: opening or replacing it tells why.
+  if (::stat(path.c_str(), &status) != 0) {
+    return std::nullopt;
   }
+  return ModeKind(status.st_mode);
 }
 
 std::variant<std::string, Error> ReadPatternText(const ReadSome& read_some,
