@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/identifier_chars.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -12,32 +14,12 @@ constexpr int MaxUnitValue = 255;
 constexpr std::string_view Marks = "{}[](),;=";
 constexpr std::size_t MaxShownLength = 24;
 
-bool IsLetter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
 
 char Lower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) {
-      return false;
-    }
-  }
-  return true;
 }
 
 int DigitValue(char c) {
@@ -74,19 +56,6 @@ std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
   return value;
 }
 
-std::string Shown(std::string_view text) {
-  if (text.size() == 1 &&
-      (static_cast<unsigned char>(text[0]) < 0x21 || static_cast<unsigned char>(text[0]) > 0x7E)) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "byte 0x%02X", static_cast<unsigned char>(text[0]));
-    return hex;
-  }
-  if (text.size() > MaxShownLength) {
-    return "'" + std::string(text.substr(0, MaxShownLength)) + "...'";
-  }
-  return "'" + std::string(text) + "'";
-}
-
 class Tokenizer {
  public:
   Tokenizer(std::string_view text, bool bare_hex) : text_(text), bare_hex_(bare_hex) {}
@@ -106,11 +75,11 @@ class Tokenizer {
         Advance(end + 2 - at_);
       } else if (Marks.find(c) != std::string_view::npos) {
         Emit(ExportToken::Kind::Mark, 1, 0);
-      } else if (IsLetter(c) || IsDigit(c) || c == '&') {
+      } else if (IsIdentifierPart(c) || c == '&') {
         const std::string_view run = text_.substr(at_, RunLength(at_ + 1));
         const bool hex_digits =
             bare_hex_ && std::ranges::all_of(run, [](char d) { return DigitValue(d) < 16; });
-        if (IsLetter(c) && !hex_digits) {
+        if (IsIdentifierStart(c) && !hex_digits) {
           if (EqualsIgnoringCase(run, "REM")) {
             SkipLine();
           } else {
@@ -120,17 +89,17 @@ class Tokenizer {
         }
         const std::optional<int> value = LiteralValue(run, bare_hex_);
         if (!value) {
-          return Fail(Shown(run) + " is not a number (expected " +
+          return Fail(ShownToken(run) + " is not a number (expected " +
                       (bare_hex_ ? "hexadecimal digits, or &B, &H or 0x and digits"
                                  : "&B, &H, 0x or 0b and digits, or a decimal number") +
                       ")");
         }
         if (*value > MaxUnitValue) {
-          return Fail(Shown(run) + " is over 255");
+          return Fail(ShownToken(run) + " is over 255");
         }
         Emit(ExportToken::Kind::Number, run.size(), *value);
       } else {
-        return Fail("unexpected " + Shown(text_.substr(at_, 1)));
+        return Fail("unexpected " + ShownToken(text_.substr(at_, 1)));
       }
     }
     return std::move(tokens_);
@@ -159,7 +128,7 @@ class Tokenizer {
 
   std::size_t RunLength(std::size_t from) const {
     std::size_t end = from;
-    while (end < text_.size() && (IsLetter(text_[end]) || IsDigit(text_[end]))) {
+    while (end < text_.size() && IsIdentifierPart(text_[end])) {
       ++end;
     }
     return end - at_;
@@ -179,6 +148,31 @@ class Tokenizer {
 };
 
 }  // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string ShownToken(std::string_view text) {
+  if (text.size() == 1 &&
+      (static_cast<unsigned char>(text[0]) < 0x21 || static_cast<unsigned char>(text[0]) > 0x7E)) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "byte 0x%02X", static_cast<unsigned char>(text[0]));
+    return hex;
+  }
+  if (text.size() > MaxShownLength) {
+    return "'" + std::string(text.substr(0, MaxShownLength)) + "...'";
+  }
+  return "'" + std::string(text) + "'";
+}
 
 std::string TextPosition(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);

@@ -26,6 +26,13 @@ struct ExportToken {
 // "line 3, column 14".
 std::string TextPosition(int line, int column);
 
+// ASCII letters compared without case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// A token or a run of text as a message shows it: quoted, cut after 24 characters; a single byte
+// that is blank or not printable ASCII as "byte 0x01".
+std::string ShownToken(std::string_view text);
+
 // Splits the text into tokens, dropping white space and comments: ' and REM to the end of the
 // line (BASIC), // to the end of the line and /* */ (C), # to the end of the line (Python, and
 // C's preprocessor lines). Numbers are &B, &H, 0x or 0b literals, any case, or decimal; with

@@ -19,15 +19,7 @@ bool IsMark(const ExportToken& token, char mark) {
 }
 
 bool IsDataKeyword(const ExportToken& token) {
-  return token.kind == Kind::Word && token.text.size() == 4 &&
-         std::ranges::equal(token.text, std::string_view("DATA"),
-                            [](char a, char b) { return (a & ~0x20) == b; });
-}
-
-std::string Shown(const ExportToken& token) {
-  constexpr std::size_t MaxShownLength = 24;
-  return "'" + std::string(token.text.substr(0, MaxShownLength)) +
-         (token.text.size() > MaxShownLength ? "...'" : "'");
+  return token.kind == Kind::Word && EqualsIgnoringCase(token.text, "DATA");
 }
 
 Error At(const ExportToken& token, const std::string& what) {
@@ -49,7 +41,7 @@ std::variant<Values, Error> ListOf(std::span<const ExportToken> body, bool data_
     } else if (IsMark(token, ',')) {
       return At(token, "expected a value before ','");
     } else if (!data_lines || !IsDataKeyword(token) || (i > 0 && body[i - 1].line == token.line)) {
-      return At(token, "unexpected " + Shown(token) + " (expected a value or ',')");
+      return At(token, "unexpected " + ShownToken(token.text) + " (expected a value or ',')");
     }
   }
   return values;
@@ -67,7 +59,8 @@ std::variant<Values, Error> BracketedList(const Tokens& tokens, std::size_t open
         token.kind == Kind::Word || (token.kind == Kind::Number && open_text == "{") ||
         (token.kind == Kind::Mark && before.find(token.text) != std::string_view::npos);
     if (!fits) {
-      return At(token, "unexpected " + Shown(token) + " before the values' '" + open_text + "'");
+      return At(token,
+                "unexpected " + ShownToken(token.text) + " before the values' '" + open_text + "'");
     }
   }
   const auto closing = std::find_if(tokens.begin() + static_cast<std::ptrdiff_t>(open) + 1,
@@ -77,13 +70,13 @@ std::variant<Values, Error> BracketedList(const Tokens& tokens, std::size_t open
   if (closing == tokens.end() || !IsMark(*closing, close)) {
     return closing == tokens.end()
                ? At(tokens[open], "the '" + open_text + "' here is not closed")
-               : At(*closing, "unexpected " + Shown(*closing) + " (expected a value, ',' or '" +
-                                  std::string(1, close) + "')");
+               : At(*closing, "unexpected " + ShownToken(closing->text) +
+                                  " (expected a value, ',' or '" + std::string(1, close) + "')");
   }
   std::size_t next = 0;
   for (auto token = closing + 1; token != tokens.end(); ++token) {
     if (next == after.size() || !IsMark(*token, after[next])) {
-      return At(*token, "unexpected " + Shown(*token) + " after the values' '" +
+      return At(*token, "unexpected " + ShownToken(token->text) + " after the values' '" +
                             std::string(1, close) + "'");
     }
     ++next;

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
+#include "core/identifier_chars.h"
+
 namespace glyphgrid {
 
 namespace {
-
-bool IsIdentifierStart(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-}
-
-bool IsIdentifierPart(char c) {
-  return IsIdentifierStart(c) || (c >= '0' && c <= '9');
-}
 
 // "--first 'top'", when the side is not one of the two the scan allows.
 std::optional<std::string> Misfit(std::string_view option, Side side, std::array<Side, 2> allowed,
