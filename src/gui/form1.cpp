@@ -81,9 +81,14 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
     ChangeLamps("Draw", [lamp, colour](LampMatrix& lamps) { lamps.SetColour(lamp, colour); });
   });
   connect(lamp_grid_, &LampGrid::Pointed, this, &Form1::ShowPointed);
-  // A timed write happens while the user draws: a message box would interrupt every change.
-  connect(recovery_, &RecoveryStore::WriteFailed, this,
-          [this](const QString& message) { statusBar()->showMessage(message, 15000); });
+  // A timed write happens while the user draws: a message box would interrupt every change. The
+  // window is narrow, so the middle of the message goes: what failed and why stay in view.
+  connect(recovery_, &RecoveryStore::WriteFailed, this, [this](const QString& message) {
+    const int margins = 24;
+    statusBar()->showMessage(statusBar()->fontMetrics().elidedText(message, Qt::ElideMiddle,
+                                                                   statusBar()->width() - margins),
+                             15000);
+  });
 }
 
 Form1::~Form1() {
