@@ -14,6 +14,7 @@
 #include "gui/form2.h"
 #include "gui/frm_about.h"
 #include "gui/lamp_grid.h"
+#include "gui/recovery_store.h"
 #include "gui/toolkit.h"
 #include "gui/twips.h"
 
@@ -53,7 +54,8 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
       toolkit_(toolkit),
       client_area_(new QWidget(this)),
       lamp_grid_(new LampGrid(lamps_, client_area_)),
-      lamp_status_(new QLabel(this)) {
+      lamp_status_(new QLabel(this)),
+      recovery_(new RecoveryStore(RecoveryStore::DefaultFolder(), this)) {
   setObjectName("Form1");
   setWindowTitle("www.glyphgrid.example");
   setWindowIcon(AppIcon());
@@ -79,6 +81,14 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
     ChangeLamps("Draw", [lamp, colour](LampMatrix& lamps) { lamps.SetColour(lamp, colour); });
   });
   connect(lamp_grid_, &LampGrid::Pointed, this, &Form1::ShowPointed);
+  // A timed write happens while the user draws: a message box would interrupt every change. The
+  // window is narrow, so the middle of the message goes: what failed and why stay in view.
+  connect(recovery_, &RecoveryStore::WriteFailed, this, [this](const QString& message) {
+    const int margins = 24;
+    statusBar()->showMessage(statusBar()->fontMetrics().elidedText(message, Qt::ElideMiddle,
+                                                                   statusBar()->width() - margins),
+                             15000);
+  });
 }
 
 Form1::~Form1() {
@@ -176,6 +186,8 @@ void Form1::closeEvent(QCloseEvent*) {
 }
 
 void Form1::Form_Unload() {
+  // The window closes without a word, so a failure here has nobody to tell.
+  recovery_->Write();
   delete form2_;
   delete frm_about_;
   toolkit_.EndProgram();

@@ -15,6 +15,7 @@ namespace glyphgrid {
 
 class Form2;
 class LampGrid;
+class RecoveryStore;
 class Toolkit;
 class frmAbout;
 
@@ -54,6 +55,9 @@ class Form1 : public QMainWindow {
   void ShowExport();
   void PastePattern();
   void ImportPatternFile();
+
+  // Brings back the lamps of the ended session that changed them last (form1_recovery.cpp).
+  void RecoverLastSession();
 
   void Command1_Click();
   void Command3_Click();
@@ -97,6 +101,7 @@ class Form1 : public QMainWindow {
   QWidget* client_area_;
   LampGrid* lamp_grid_;
   QLabel* lamp_status_;
+  RecoveryStore* recovery_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QPointer<Form2> form2_;

@@ -5,6 +5,7 @@
 #include "core/lamp_names.h"
 #include "gui/form1.h"
 #include "gui/lamp_grid.h"
+#include "gui/recovery_store.h"
 
 namespace glyphgrid {
 
@@ -20,6 +21,7 @@ void Form1::ShowLamps(const LampMatrix& lamps) {
     }
   }
   lamps_ = lamps;
+  recovery_->Keep(lamps_);
   const auto name = [](const char* action, const std::string& step) {
     return step.empty() ? QString(action) : QString(action) + " " + QString::fromStdString(step);
   };
