@@ -416,6 +416,8 @@ std::variant<Document, Error> ParseDocument(std::string_view text) {
                      (expected == std::string_view::npos
                           ? std::string()
                           : ":" + Escaped(what.substr(expected + 1).substr(0, 80)))};
+  } catch (const Json::out_of_range&) {
+    return Error{Error::Kind::BadInput, "not a Glyphgrid document: a number in it is too large"};
   } catch (const NestedTooDeeply&) {
     return Error{Error::Kind::BadInput,
                  "not a Glyphgrid document: it nests deeper than a document does"};

@@ -50,12 +50,14 @@ TEST(DocumentFileTest, RefusesWhatIsWrongNamingWhere) {
        "line 3, column 14: written by a newer Glyphgrid (document version 2)"},
       {document("1", R"({"delay": 80, "colour": "red", "rows": )" + rows + "}"),
        "line 5, column 29: unknown key \"colour\""},
-      {document("1", "{\"rows\": " + rows + ",}"), "line 5, column 104: not valid JSON: expected string literal"},
+      {document("1", "{\"rows\": " + rows + ",}"),
+       "line 5, column 104: not valid JSON: expected string literal"},
       {"{\"format\": \"glyphgrid\", \"version\": 1, \"profile\": {\"scan\": \"diagonal\"}}",
        "line 1, column 59: \"scan\": expected columns or rows"},
       {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]"
        "]]]]]",
        "not a Glyphgrid document: it nests deeper"},
+      {"{\"version\": 1E400}", "not a Glyphgrid document: a number in it is too large"},
   };
   for (const auto& [text, message] : failures) {
     const std::variant<Document, Error> read = ParseDocument(text);
