@@ -26,4 +26,10 @@ const Frame& Animation::At(int index) const {
   return frames_[static_cast<std::size_t>(index)];
 }
 
+Animation WithFrame(const Animation& animation, int index, Frame frame) {
+  std::vector<Frame> frames(animation.Frames().begin(), animation.Frames().end());
+  frames.at(static_cast<std::size_t>(index)) = std::move(frame);
+  return Animation(std::move(frames), animation.DefaultDelay());
+}
+
 }  // namespace glyphgrid

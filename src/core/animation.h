@@ -57,4 +57,7 @@ class Animation {
   int default_delay_;
 };
 
+// The animation with frame `index` replaced; the other frames are shared.
+Animation WithFrame(const Animation& animation, int index, Frame frame);
+
 }  // namespace glyphgrid

@@ -4,9 +4,9 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/edit_session.h"
 #include "core/error.h"
 #include "core/lamp_matrix.h"
-#include "core/pattern_history.h"
 
 class QAction;
 class QLabel;
@@ -92,7 +92,7 @@ class Form1 : public QMainWindow {
 
   Toolkit& toolkit_;
   LampMatrix lamps_;
-  PatternHistory history_;
+  EditSession history_;
   std::optional<LampIndex> pointed_;
   QWidget* client_area_;
   LampGrid* lamp_grid_;

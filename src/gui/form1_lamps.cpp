@@ -9,7 +9,7 @@
 namespace glyphgrid {
 
 void Form1::SetLamps(const LampMatrix& lamps, const QString& step) {
-  history_.Record(step.toStdString(), lamps);
+  history_.RecordLamps(step.toStdString(), lamps);
   ShowLamps(lamps);
 }
 
@@ -32,13 +32,15 @@ void Form1::ShowLamps(const LampMatrix& lamps) {
 
 void Form1::Undo() {
   if (history_.CanUndo()) {
-    ShowLamps(history_.Undo());
+    history_.Undo();
+    ShowLamps(history_.Lamps());
   }
 }
 
 void Form1::Redo() {
   if (history_.CanRedo()) {
-    ShowLamps(history_.Redo());
+    history_.Redo();
+    ShowLamps(history_.Lamps());
   }
 }
 
