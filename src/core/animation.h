@@ -57,7 +57,19 @@ class Animation {
   int default_delay_;
 };
 
-// The animation with frame `index` replaced; the other frames are shared.
+// The frame-list edits, pure functions of the animation; the other frames are shared. An edit that
+// would leave no frame or more than MaxFrames gives the animation back unchanged.
+// Frame `index` replaced.
 Animation WithFrame(const Animation& animation, int index, Frame frame);
+// A frame of `lamps` with the default delay, standing at `index` (0 to the frame count).
+Animation InsertFrame(const Animation& animation, int index, const LampMatrix& lamps);
+// A copy of frame `index` just after it.
+Animation DuplicateFrame(const Animation& animation, int index);
+Animation DeleteFrame(const Animation& animation, int index);
+// Frame `from` taken out and put back at `to`.
+Animation MoveFrame(const Animation& animation, int from, int to);
+Animation ReverseFrames(const Animation& animation);
+// New frames take `delay`; the frames there are keep theirs.
+Animation WithDefaultDelay(const Animation& animation, int delay);
 
 }  // namespace glyphgrid

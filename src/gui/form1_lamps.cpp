@@ -9,8 +9,10 @@
 namespace glyphgrid {
 
 void Form1::SetLamps(const LampMatrix& lamps, const QString& step) {
-  history_.RecordLamps(step.toStdString(), lamps);
-  ShowLamps(lamps);
+  if (!Playing()) {
+    history_.RecordLamps(step.toStdString(), lamps);
+    ShowSession();
+  }
 }
 
 void Form1::ShowLamps(const LampMatrix& lamps) {
@@ -20,27 +22,20 @@ void Form1::ShowLamps(const LampMatrix& lamps) {
     }
   }
   lamps_ = lamps;
-  const auto name = [](const char* action, const std::string& step) {
-    return step.empty() ? QString(action) : QString(action) + " " + QString::fromStdString(step);
-  };
-  undo_->setEnabled(history_.CanUndo());
-  undo_->setText(name("&Undo", history_.UndoTitle()));
-  redo_->setEnabled(history_.CanRedo());
-  redo_->setText(name("&Redo", history_.RedoTitle()));
   ShowPointed(pointed_);
 }
 
 void Form1::Undo() {
-  if (history_.CanUndo()) {
+  if (history_.CanUndo() && !Playing()) {
     history_.Undo();
-    ShowLamps(history_.Lamps());
+    ShowSession();
   }
 }
 
 void Form1::Redo() {
-  if (history_.CanRedo()) {
+  if (history_.CanRedo() && !Playing()) {
     history_.Redo();
-    ShowLamps(history_.Lamps());
+    ShowSession();
   }
 }
 
