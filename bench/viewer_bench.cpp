@@ -29,6 +29,9 @@ class OpenOneFile final : public Toolkit {
   }
   std::optional<QString> ChooseSaveFile(QWidget*, const QString&) override { return {}; }
   std::optional<QString> ChooseOpenFile(QWidget*, const QString&) override { return name_; }
+  std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int, int) override {
+    return {};
+  }
   bool StartProgram(const QString&) override { return false; }
   void EndProgram() override {}
 

@@ -11,14 +11,20 @@ namespace glyphgrid {
 
 namespace {
 
-std::optional<int> ParseFrames(std::string_view text) {
-  int frames = 0;
+std::optional<int> ParseWholeNumber(std::string_view text, int least, int most) {
+  int number = 0;
   const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, frames);
-  if (error != std::errc() || stop != end || frames < 1 || frames > MaxFrames) {
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  if (error != std::errc() || stop != end || number < least || number > most) {
     return std::nullopt;
   }
-  return frames;
+  return number;
+}
+
+Error NotInRange(std::string_view option, int least, int most, const std::string& value) {
+  return {Error::Kind::BadInput, std::string(option) + ": expected a whole number from " +
+                                     std::to_string(least) + " to " + std::to_string(most) +
+                                     ", got " + Quoted(value)};
 }
 
 bool IsOption(const std::string& argument) {
@@ -83,7 +89,8 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     if (std::get<bool>(profile_option)) {
       continue;
     }
-    if (argument != "--from" && argument != "--op" && argument != "--frames") {
+    if (argument != "--from" && argument != "--op" && argument != "--frames" &&
+        argument != "--delay") {
       return Usage("unknown option " + Quoted(argument));
     }
     if (i + 1 == arguments.size()) {
@@ -94,7 +101,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       if (!format) {
         return Usage("--from: unknown format " + Quoted(value) +
-                     " (expected planes, grid, data or export)");
+                     " (expected planes, grid, data, export or document)");
       }
       options.input = *format;
     } else if (argument == "--op") {
@@ -103,22 +110,25 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
         return *error;
       }
       options.operations.push_back(std::move(std::get<OperationStep>(operation)));
-    } else {
-      const std::optional<int> frames = ParseFrames(value);
-      if (!frames) {
-        return Usage("--frames: expected a whole number from 1 to " + std::to_string(MaxFrames) +
-                     ", got " + Quoted(value));
+    } else if (argument == "--frames") {
+      options.frames = ParseWholeNumber(value, 1, MaxFrames);
+      if (!options.frames) {
+        return NotInRange(argument, 1, MaxFrames, value);
       }
-      options.frames = *frames;
+    } else {
+      options.delay = ParseWholeNumber(value, MinDelay, MaxDelay);
+      if (!options.delay) {
+        return NotInRange(argument, MinDelay, MaxDelay, value);
+      }
     }
   }
   if (positionals.empty()) {
-    return Usage("missing command (data, grid, planes, export or profiles)");
+    return Usage("missing command (data, grid, planes, export, document or profiles)");
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
   if (!output && positionals[0] != "profiles") {
     return Usage("unknown command " + Quoted(positionals[0]) +
-                 " (expected data, grid, planes, export or profiles)");
+                 " (expected data, grid, planes, export, document or profiles)");
   }
   options.output = output.value_or(options.output);
   std::variant<WiringProfile, Error> profile =
@@ -146,28 +156,37 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
 }
 
 std::string UsageText() {
-  return "Usage: glyphgrid-cli (data|grid|planes|export) [--from planes|grid|data|export]\n"
-         "                     [--op OP]... [--frames N] [profile options] [FILE]\n"
+  return "Usage: glyphgrid-cli (data|grid|planes|export|document)\n"
+         "                     [--from planes|grid|data|export|document] [--op OP]...\n"
+         "                     [--frames N] [--delay MS] [profile options] [FILE]\n"
          "       glyphgrid-cli profiles\n"
          "\n"
-         "Reads one 8 x 8 lamp pattern from FILE (standard input when FILE is absent or \"-\"),\n"
-         "then N times over applies the operations and prints the pattern.\n"
+         "Reads the frames of an 8 x 8 lamp animation from FILE (standard input when FILE is "
+         "absent\n"
+         "or \"-\"), applies the operations to each frame and prints every frame. Grid and planes\n"
+         "input holds one frame or several separated by an empty line; a document holds its own.\n"
          "\n"
          "Commands (the output format):\n"
-         "  data    the DATA line of the pattern\n"
-         "  grid    8 lines of 8 characters, top row first: . grey, R red, G green, O orange\n"
-         "  planes  the colour-plane text that the editor loads\n"
-         "  export  the pattern as a wiring profile writes it (basic: the DATA line)\n"
+         "  data      the DATA line of each frame\n"
+         "  grid      8 lines of 8 characters, top row first: . grey, R red, G green, O orange\n"
+         "  planes    the colour-plane text that the editor loads\n"
+         "  export    each frame as a wiring profile writes it (basic: the DATA line)\n"
+         "  document  the native document (JSON): every frame in four colours with its delay\n"
          "  profiles  list the profile presets with their settings, and read nothing\n"
          "\n"
          "Options:\n"
-         "  --from FORMAT  the input format: planes (the default), grid, data or export\n" +
+         "  --from FORMAT  the input format: planes (the default), grid, data, export or "
+         "document\n" +
          Wrapped("  --op OP        ",
                  "an operation, repeatable, applied in the order given: " + OperationNames(", ") +
                      " (a mouse press at X, Y twips, as in the editor)") +
-         "  --frames N     print N frames, 1 to " + std::to_string(MaxFrames) +
-         " (default 1), applying the operations\n"
-         "                 before each; grid and planes frames are separated by an empty line\n"
+         "  --frames N     print one input frame N times, 1 to " + std::to_string(MaxFrames) +
+         " (default 1), applying the\n"
+         "                 operations before each; an error when the input holds more frames\n"
+         "  --delay MS     every frame's delay in milliseconds, " +
+         std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
+         " (default: the input's, or " + std::to_string(StartDefaultDelay) +
+         ")\n"
          "  --help         print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -7,14 +8,13 @@
 
 #include "cli/operation_argument.h"
 #include "cli/pattern_formats.h"
+#include "core/animation.h"
 #include "core/error.h"
 #include "core/wiring_profile.h"
 
 namespace glyphgrid {
 
 enum class CliAction { Run, Help, Version, Profiles };
-
-inline constexpr int MaxFrames = 10000;
 
 // The file name that stands for standard input.
 inline constexpr std::string_view StandardInputName = "-";
@@ -24,7 +24,8 @@ struct CliOptions {
   PatternFormat output = PatternFormat::Planes;
   PatternFormat input = PatternFormat::Planes;
   std::vector<OperationStep> operations;
-  int frames = 1;
+  std::optional<int> frames;  // --frames: how often one input frame is printed
+  std::optional<int> delay;   // --delay: every frame's delay
   std::string file{StandardInputName};
   WiringProfile profile;  // of the export output or input
 };

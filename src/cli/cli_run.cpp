@@ -24,11 +24,13 @@ std::string VersionText() {
          "." + std::to_string(VersionRevision) + "\n";
 }
 
-std::variant<std::string, Error> ReadInput(const std::string& file, const ReadSome& in) {
-  if (file == StandardInputName) {
-    return ReadPatternText(in, "standard input");
+std::variant<std::string, Error> ReadInput(const CliOptions& options, const ReadSome& in) {
+  const TextLimit& limit =
+      options.input == PatternFormat::Document ? DocumentTextLimit : PatternTextLimit;
+  if (options.file == StandardInputName) {
+    return ReadPatternText(in, "standard input", limit);
   }
-  return ReadPatternFile(file, Quoted(file), FileAccess::AnyFile);
+  return ReadPatternFile(options.file, Quoted(options.file), FileAccess::AnyFile, limit);
 }
 
 // Writes and reports whether it went through; errno then tells why not.
@@ -45,20 +47,34 @@ Error WriteFailure() {
                      : "cannot write standard output"};
 }
 
-// Each frame is written as it is made, so memory does not grow with the number of frames.
-bool WriteFrames(const CliOptions& options, LampMatrix lamps, std::ostream& out) {
-  for (int frame = 0; frame < options.frames; ++frame) {
+// Each input frame with the operations applied once, or the one input frame N times over with the
+// operations applied before each. Every frame but a document's is written as it is made, so
+// memory does not grow with the number of frames.
+bool WriteFrames(const CliOptions& options, const Document& input, std::ostream& out) {
+  const Animation& frames = input.animation;
+  const bool several = frames.FrameCount() > 1;
+  const bool document = options.output == PatternFormat::Document;
+  std::vector<Frame> made;
+  LampMatrix lamps = frames.At(0).Lamps();
+  const int count = several ? frames.FrameCount() : options.frames.value_or(1);
+  for (int index = 0; index < count; ++index) {
+    const Frame& source = frames.At(several ? index : 0);
+    if (several) {
+      lamps = source.Lamps();
+    }
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (frame > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) {
-      return false;
-    }
-    if (!Write(out, PatternText(options.output, lamps, options.profile))) {
+    if (document) {
+      made.emplace_back(lamps, options.delay.value_or(source.Delay()));
+    } else if ((index > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) ||
+               !Write(out, PatternText(options.output, lamps, options.profile))) {
       return false;
     }
   }
-  return true;
+  return !document ||
+         Write(out,
+               DocumentText({Animation(std::move(made), frames.DefaultDelay()), input.profile}));
 }
 
 }  // namespace
@@ -82,16 +98,22 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
       written = Write(out, ProfilesText());
       break;
     case CliAction::Run: {
-      const std::variant<std::string, Error> input = ReadInput(options.file, standard_input);
+      const std::variant<std::string, Error> input = ReadInput(options, standard_input);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
       }
-      const std::variant<LampMatrix, Error> pattern =
-          ParsePattern(options.input, std::get<std::string>(input), options.profile);
-      if (const Error* error = std::get_if<Error>(&pattern)) {
+      const std::variant<Document, Error> frames =
+          ParseFrames(options.input, std::get<std::string>(input), options.profile);
+      if (const Error* error = std::get_if<Error>(&frames)) {
         return Fail(err, *error);
       }
-      written = WriteFrames(options, std::get<LampMatrix>(pattern), out);
+      const Document& document = std::get<Document>(frames);
+      if (options.frames && document.animation.FrameCount() > 1) {
+        return Fail(err, {Error::Kind::BadInput,
+                          "--frames repeats one frame, but the input holds " +
+                              std::to_string(document.animation.FrameCount()) + " frames"});
+      }
+      written = WriteFrames(options, document, out);
       break;
     }
   }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "core/document_file.h"
 #include "core/error.h"
 #include "core/lamp_matrix.h"
 #include "core/wiring_profile.h"
@@ -12,17 +13,18 @@
 namespace glyphgrid {
 
 // The texts a pattern is read from and printed as: the colour planes the editor loads, the
-// character grid, the DATA line, and the export of a wiring profile.
-enum class PatternFormat { Planes, Grid, Data, Export };
+// character grid, the DATA line, the export of a wiring profile, and the native document.
+enum class PatternFormat { Planes, Grid, Data, Export, Document };
 
-// "planes", "grid", "data" or "export".
+// "planes", "grid", "data", "export" or "document".
 std::optional<PatternFormat> PatternFormatNamed(std::string_view name);
 
-// Colour planes are applied to an all-grey pattern, as the editor's load applies them to its
-// lamps; they accept any text.
-// An export is read with `profile`, which the other formats ignore.
-std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text,
-                                             const WiringProfile& profile);
+// The frames of an input. Grid and planes texts hold one frame or several separated by empty
+// lines, as the output separates them; a document holds its own frames and delays. Colour planes
+// are applied to an all-grey pattern, as the editor's load applies them to its lamps; they accept
+// any text. An export is read with `profile`, which the other formats ignore.
+std::variant<Document, Error> ParseFrames(PatternFormat format, std::string_view text,
+                                          const WiringProfile& profile);
 
 // One printed frame; the DATA line and the export get a closing LF.
 std::string PatternText(PatternFormat format, const LampMatrix& lamps,

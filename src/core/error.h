@@ -11,6 +11,15 @@ namespace glyphgrid {
 inline constexpr std::size_t MaxPatternTextSize = 1024 * 1024;
 inline constexpr const char* MaxPatternTextSizeName = "1 MiB";
 
+// How much of a text a reader takes, and how its messages name that size and the text.
+struct TextLimit {
+  std::size_t size;
+  std::string_view name;  // "1 MiB"
+  std::string_view what;  // "a pattern"
+};
+inline constexpr TextLimit PatternTextLimit{MaxPatternTextSize, MaxPatternTextSizeName,
+                                            "a pattern"};
+
 // What went wrong with something a user or caller supplied, as one line ready to show: it says
 // what is wrong and where (the file, the line, the literal).
 struct Error {

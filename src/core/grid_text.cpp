@@ -65,24 +65,30 @@ std::variant<LampMatrix, Error> ParseGrid(std::string_view text) {
     }
     position = line_feed == std::string_view::npos ? text.size() : line_feed + 1;
 
-    if (row.size() != LampsPerRow) {
-      return LineError(line + 1,
-                       "expected 8 characters from . R G O, got " + std::to_string(row.size()));
-    }
-    for (int column = 0; column < LampsPerRow; ++column) {
-      const char character = row[static_cast<std::size_t>(column)];
-      const std::size_t colour = GridCharacters.find(character);
-      if (colour == std::string_view::npos) {
-        return LineError(line + 1, "character " + std::to_string(column + 1) +
-                                       ": expected one of . R G O, got " + Shown(character));
-      }
-      lamps.SetColour(LampAtGridPosition(line, column), LampPalette[colour]);
+    if (const std::optional<std::string> problem = ApplyGridRow(row, line, lamps)) {
+      return LineError(line + 1, *problem);
     }
   }
   if (position != text.size()) {
     return LineError(LampsPerRow + 1, "expected the end of the grid after 8 lines");
   }
   return lamps;
+}
+
+std::optional<std::string> ApplyGridRow(std::string_view row, int line, LampMatrix& lamps) {
+  if (row.size() != LampsPerRow) {
+    return "expected 8 characters from . R G O, got " + std::to_string(row.size());
+  }
+  for (int column = 0; column < LampsPerRow; ++column) {
+    const char character = row[static_cast<std::size_t>(column)];
+    const std::size_t colour = GridCharacters.find(character);
+    if (colour == std::string_view::npos) {
+      return "character " + std::to_string(column + 1) + ": expected one of . R G O, got " +
+             Shown(character);
+    }
+    lamps.SetColour(LampAtGridPosition(line, column), LampPalette[colour]);
+  }
+  return std::nullopt;
 }
 
 }  // namespace glyphgrid

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -17,5 +18,9 @@ std::string GridText(const LampMatrix& lamps);
 // optional; anything else (another character, a short or long line, a missing or extra line) is
 // an error naming the line.
 std::variant<LampMatrix, Error> ParseGrid(std::string_view text);
+
+// Sets the lamps of grid line `line` (0 for the top) from one row of 8 characters; otherwise
+// says what is wrong with the row ("character 3: expected one of . R G O, got 'x'").
+std::optional<std::string> ApplyGridRow(std::string_view row, int line, LampMatrix& lamps);
 
 }  // namespace glyphgrid

@@ -88,14 +88,15 @@ std::optional<std::string_view> NonFileKind(const std::string& path) {
 }
 
 std::variant<std::string, Error> ReadPatternText(const ReadSome& read_some,
-                                                 std::string_view shown_name) {
+                                                 std::string_view shown_name,
+                                                 const TextLimit& limit) {
   std::string text;
   std::array<char, ChunkSize> chunk;
   // One byte past the limit tells a large input without reading all of it.
-  while (text.size() <= MaxPatternTextSize) {
+  while (text.size() <= limit.size) {
     errno = 0;
     const std::ptrdiff_t read =
-        read_some(chunk.data(), std::min(chunk.size(), MaxPatternTextSize + 1 - text.size()));
+        read_some(chunk.data(), std::min(chunk.size(), limit.size + 1 - text.size()));
     if (read == 0) {
       return text;
     }
@@ -109,12 +110,13 @@ std::variant<std::string, Error> ReadPatternText(const ReadSome& read_some,
   }
   return Failure(
       "read", shown_name,
-      std::string("it is larger than ") + MaxPatternTextSizeName + ", too large for a pattern",
+      "it is larger than " + std::string(limit.name) + ", too large for " + std::string(limit.what),
       Error::Kind::BadInput);
 }
 
 std::variant<std::string, Error> ReadPatternFile(const std::string& path,
-                                                 std::string_view shown_name, FileAccess access) {
+                                                 std::string_view shown_name, FileAccess access,
+                                                 const TextLimit& limit) {
   const bool regular_only = access == FileAccess::RegularFilesOnly;
   // Looked at before opening: opening a device can act on it, and opening a named pipe waits.
   if (const std::optional<std::string_view> kind =
@@ -140,7 +142,7 @@ std::variant<std::string, Error> ReadPatternFile(const std::string& path,
       [descriptor](char* buffer, std::size_t size) {
         return static_cast<std::ptrdiff_t>(::read(descriptor, buffer, static_cast<unsigned>(size)));
       },
-      shown_name);
+      shown_name, limit);
 }
 
 }  // namespace glyphgrid

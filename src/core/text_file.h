@@ -19,11 +19,12 @@ std::optional<std::string_view> NonFileKind(const std::string& path);
 // with errno set.
 using ReadSome = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
 
-// Reads a pattern text to its end in chunks, as bytes. More than MaxPatternTextSize bytes is
-// BadInput, and reading stops there; a failed read is Unreadable. `shown_name` names the input in
-// the messages ("standard input", "'notes.bas'").
+// Reads a pattern text to its end in chunks, as bytes. More than the limit is BadInput, and
+// reading stops there; a failed read is Unreadable. `shown_name` names the input in the messages
+// ("standard input", "'notes.bas'").
 std::variant<std::string, Error> ReadPatternText(const ReadSome& read_some,
-                                                 std::string_view shown_name);
+                                                 std::string_view shown_name,
+                                                 const TextLimit& limit = PatternTextLimit);
 
 enum class FileAccess {
   // A folder, named pipe, device or socket is refused before it is opened, and opening never
@@ -35,6 +36,7 @@ enum class FileAccess {
 
 // Opens the file and reads it as ReadPatternText does.
 std::variant<std::string, Error> ReadPatternFile(const std::string& path,
-                                                 std::string_view shown_name, FileAccess access);
+                                                 std::string_view shown_name, FileAccess access,
+                                                 const TextLimit& limit = PatternTextLimit);
 
 }  // namespace glyphgrid

@@ -1,19 +1,23 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <optional>
 
+#include "core/edit_session.h"
 #include "core/error.h"
 #include "core/lamp_matrix.h"
-#include "core/pattern_history.h"
 
 class QAction;
+class QDockWidget;
 class QLabel;
+class QTimer;
 
 namespace glyphgrid {
 
 class Form2;
+class FrameStrip;
 class LampGrid;
 class RecoveryStore;
 class Toolkit;
@@ -34,6 +38,23 @@ class Form1 : public QMainWindow {
 
   void Undo();
   void Redo();
+
+  // The animation's frames (form1_frames.cpp). Choosing a frame is no step; every other action
+  // here is one, on the chosen frame.
+  const Animation& Frames() const { return history_.Current(); }
+  int FrameIndex() const { return history_.FrameIndex(); }
+  void ChooseFrame(int index);
+  void AddFrame();
+  void DuplicateFrame();
+  void DeleteFrame();
+  void MoveFrameBy(int places);
+  void ReverseFrames();
+  void AskDelay();
+  void AskDefaultDelay();
+  // Play shows each frame for its delay, one after another, and keeps the lamps from being
+  // changed until Stop.
+  void Play(bool playing);
+  bool Playing() const;
 
   // The data viewer, created hidden at its first reference; null again once its close box
   // destroyed it.
@@ -85,6 +106,12 @@ class Form1 : public QMainWindow {
   // Shows the lamps, as they are after a step or an undo, and brings the menus and the status
   // bar up to date.
   void ShowLamps(const LampMatrix& lamps);
+  // Shows what the history holds now: the chosen frame's lamps, the frame strip, the menus.
+  void ShowSession();
+  // One step to `next`, with frame `frame` chosen in it.
+  void EditFrames(const QString& step, Animation next, int frame);
+  void CreateFrameMenu();
+  void ShowNextFrame();
   void ShowPointed(std::optional<LampIndex> lamp);
 
   template <typename Change>
@@ -93,10 +120,13 @@ class Form1 : public QMainWindow {
     change(lamps);
     SetLamps(lamps, step);
   }
+  // A whole-pattern operation: on the chosen frame, or on every frame as one step when Apply to
+  // All Frames is checked.
+  void ApplyOperation(const QString& step, void (*apply)(LampMatrix&));
 
   Toolkit& toolkit_;
   LampMatrix lamps_;
-  PatternHistory history_;
+  EditSession history_;
   std::optional<LampIndex> pointed_;
   QWidget* client_area_;
   LampGrid* lamp_grid_;
@@ -104,6 +134,15 @@ class Form1 : public QMainWindow {
   RecoveryStore* recovery_;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
+  QAction* apply_to_all_ = nullptr;
+  QAction* play_ = nullptr;
+  QAction* ping_pong_ = nullptr;
+  // What changes the lamps, the frames or the history: off while the animation plays.
+  QList<QAction*> editing_actions_;
+  FrameStrip* frame_strip_;
+  QDockWidget* frames_dock_;
+  QTimer* playback_;
+  int play_direction_ = 1;
   QPointer<Form2> form2_;
   QPointer<frmAbout> frm_about_;
 };

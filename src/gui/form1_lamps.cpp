@@ -5,13 +5,14 @@
 #include "core/lamp_names.h"
 #include "gui/form1.h"
 #include "gui/lamp_grid.h"
-#include "gui/recovery_store.h"
 
 namespace glyphgrid {
 
 void Form1::SetLamps(const LampMatrix& lamps, const QString& step) {
-  history_.Record(step.toStdString(), lamps);
-  ShowLamps(lamps);
+  if (!Playing()) {
+    history_.RecordLamps(step.toStdString(), lamps);
+    ShowSession();
+  }
 }
 
 void Form1::ShowLamps(const LampMatrix& lamps) {
@@ -21,26 +22,20 @@ void Form1::ShowLamps(const LampMatrix& lamps) {
     }
   }
   lamps_ = lamps;
-  recovery_->Keep(lamps_);
-  const auto name = [](const char* action, const std::string& step) {
-    return step.empty() ? QString(action) : QString(action) + " " + QString::fromStdString(step);
-  };
-  undo_->setEnabled(history_.CanUndo());
-  undo_->setText(name("&Undo", history_.UndoTitle()));
-  redo_->setEnabled(history_.CanRedo());
-  redo_->setText(name("&Redo", history_.RedoTitle()));
   ShowPointed(pointed_);
 }
 
 void Form1::Undo() {
-  if (history_.CanUndo()) {
-    ShowLamps(history_.Undo());
+  if (history_.CanUndo() && !Playing()) {
+    history_.Undo();
+    ShowSession();
   }
 }
 
 void Form1::Redo() {
-  if (history_.CanRedo()) {
-    ShowLamps(history_.Redo());
+  if (history_.CanRedo() && !Playing()) {
+    history_.Redo();
+    ShowSession();
   }
 }
 

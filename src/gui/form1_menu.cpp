@@ -50,8 +50,10 @@ void Form1::CreateMenus() {
       ->setObjectName("actionClearDisplay");
   edit->addAction("&View Data", this, &Form1::Command5_Click)->setObjectName("actionViewData");
   edit->addAction("C&opy Data", this, &Form1::Command10_Click)->setObjectName("actionCopyData");
-  edit->addAction("&Paste Pattern", QKeySequence("Ctrl+Shift+V"), this, &Form1::PastePattern)
-      ->setObjectName("actionPastePattern");
+  QAction* paste =
+      edit->addAction("&Paste Pattern", QKeySequence("Ctrl+Shift+V"), this, &Form1::PastePattern);
+  paste->setObjectName("actionPastePattern");
+  editing_actions_ << undo_ << redo_ << paste;
 
   // Clear asks first, so it is the Edit menu's Clear Display above, not a Pattern entry.
   QMenu* pattern = menuBar()->addMenu("&Pattern");
@@ -66,11 +68,18 @@ void Form1::CreateMenus() {
     group = operation.group;
     const auto apply = operation.apply;
     const QString title = QString::fromStdString(operation.Title());
-    pattern
-        ->addAction(FromView(operation.caption), QKeySequence(FromView(operation.shortcut)), this,
-                    [this, apply, title] { ChangeLamps(title, apply); })
-        ->setObjectName(ActionName(operation));
+    QAction* action =
+        pattern->addAction(FromView(operation.caption), QKeySequence(FromView(operation.shortcut)),
+                           this, [this, apply, title] { ApplyOperation(title, apply); });
+    action->setObjectName(ActionName(operation));
+    editing_actions_ << action;
   }
+  pattern->addSeparator();
+  apply_to_all_ = pattern->addAction("Apply to All &Frames");
+  apply_to_all_->setObjectName("actionApplyToAllFrames");
+  apply_to_all_->setCheckable(true);
+
+  CreateFrameMenu();
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");

@@ -10,12 +10,12 @@ void Form1::RecoverLastSession() {
     toolkit_.ShowMessage(this, "There is no earlier session to recover.", MessageTitle);
     return;
   }
-  const std::variant<LampMatrix, Error> lamps = RecoveryStore::Read(*file);
-  if (const auto* failure = std::get_if<Error>(&lamps)) {
+  std::variant<Animation, Error> animation = RecoveryStore::Read(*file);
+  if (const auto* failure = std::get_if<Error>(&animation)) {
     ShowFailure(*failure);
     return;
   }
-  SetLamps(std::get<LampMatrix>(lamps), "Recover Last Session");
+  EditFrames("Recover Last Session", std::get<Animation>(std::move(animation)), 0);
 }
 
 }  // namespace glyphgrid

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 
@@ -31,6 +32,14 @@ std::optional<QString> QtToolkit::ChooseSaveFile(QWidget* parent, const QString&
 std::optional<QString> QtToolkit::ChooseOpenFile(QWidget* parent, const QString& filter) {
   const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
   return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+}
+
+std::optional<int> QtToolkit::AskNumber(QWidget* parent, const QString& prompt,
+                                        const QString& title, int value, int minimum, int maximum) {
+  bool given = false;
+  const int number =
+      QInputDialog::getInt(parent, title, prompt, value, minimum, maximum, 1, &given);
+  return given ? std::optional<int>(number) : std::nullopt;
 }
 
 bool QtToolkit::StartProgram(const QString& path) {

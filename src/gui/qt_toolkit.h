@@ -11,6 +11,8 @@ class QtToolkit final : public Toolkit {
   void ShowError(QWidget* parent, const QString& text, const QString& title) override;
   std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter) override;
   std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter) override;
+  std::optional<int> AskNumber(QWidget* parent, const QString& prompt, const QString& title,
+                               int value, int minimum, int maximum) override;
   bool StartProgram(const QString& path) override;
   void EndProgram() override;
 };

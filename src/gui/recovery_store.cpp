@@ -10,7 +10,7 @@
 #include <system_error>
 #include <utility>
 
-#include "core/grid_text.h"
+#include "core/document_file.h"
 #include "core/text_file.h"
 #include "gui/pattern_file.h"
 
@@ -26,7 +26,7 @@ namespace {
 // Unique among the sessions of this process too, which tests start by the dozen.
 QString NewSessionName() {
   static int sessions = 0;
-  return QStringLiteral("session-%1-%2-%3.grid")
+  return QStringLiteral("session-%1-%2-%3.glyphgrid")
       .arg(QDateTime::currentDateTimeUtc().toString("yyyyMMdd-HHmmss"))
       .arg(QCoreApplication::applicationPid())
       .arg(++sessions);
@@ -40,7 +40,7 @@ QString LockFileOf(const QString& session_file) {
 // Every other session's file, the latest written first. Named pipes and the like are listed too,
 // so that Recover says what they are.
 QFileInfoList OtherSessions(const QString& folder, const QString& own) {
-  QFileInfoList sessions = QDir(folder).entryInfoList({QStringLiteral("session-*.grid")},
+  QFileInfoList sessions = QDir(folder).entryInfoList({QStringLiteral("session-*.glyphgrid")},
                                                       QDir::Files | QDir::System, QDir::Time);
   sessions.removeIf([&own](const QFileInfo& session) { return session.fileName() == own; });
   return sessions;
@@ -102,8 +102,8 @@ RecoveryStore::RecoveryStore(const QString& folder, QObject* parent)
   connect(timer_, &QTimer::timeout, this, &RecoveryStore::WriteOnTime);
 }
 
-void RecoveryStore::Keep(const LampMatrix& lamps) {
-  kept_ = lamps;
+void RecoveryStore::Keep(const Animation& animation) {
+  kept_ = animation;
   if (!timer_->isActive()) {
     timer_->start();
   }
@@ -114,7 +114,7 @@ std::optional<Error> RecoveryStore::Write() {
   if (kept_ == written_) {
     return std::nullopt;
   }
-  if (kept_ == LampMatrix()) {
+  if (kept_ == Animation()) {
     QFile file(file_);
     if (file.exists() && !file.remove()) {
       return Error{Error::Kind::Unreadable, "cannot remove " + ShownFileName(file_) + ": " +
@@ -124,7 +124,8 @@ std::optional<Error> RecoveryStore::Write() {
     if (std::optional<Error> failure = Claim()) {
       return failure;
     }
-    if (std::optional<Error> failure = WritePatternFile(file_, GridText(kept_))) {
+    if (std::optional<Error> failure =
+            WritePatternFile(file_, DocumentText({kept_, std::nullopt}))) {
       return failure;
     }
     SyncFolder(folder_);
@@ -185,18 +186,19 @@ std::optional<QString> RecoveryStore::LastSessionFile() const {
   return std::nullopt;
 }
 
-std::variant<LampMatrix, Error> RecoveryStore::Read(const QString& file) {
-  std::variant<std::string, Error> bytes = ReadPatternFile(
-      QFile::encodeName(file).toStdString(), ShownFileName(file), FileAccess::RegularFilesOnly);
+std::variant<Animation, Error> RecoveryStore::Read(const QString& file) {
+  std::variant<std::string, Error> bytes =
+      ReadPatternFile(QFile::encodeName(file).toStdString(), ShownFileName(file),
+                      FileAccess::RegularFilesOnly, DocumentTextLimit);
   if (const auto* failure = std::get_if<Error>(&bytes)) {
     return *failure;
   }
-  std::variant<LampMatrix, Error> lamps = ParseGrid(std::get<std::string>(bytes));
-  if (const auto* failure = std::get_if<Error>(&lamps)) {
+  std::variant<Document, Error> document = ParseDocument(std::get<std::string>(bytes));
+  if (const auto* failure = std::get_if<Error>(&document)) {
     return Error{failure->kind,
                  "cannot recover from " + ShownFileName(file) + ": " + failure->message};
   }
-  return lamps;
+  return std::get<Document>(document).animation;
 }
 
 }  // namespace glyphgrid

@@ -6,14 +6,14 @@
 #include <optional>
 #include <variant>
 
+#include "core/animation.h"
 #include "core/error.h"
-#include "core/lamp_matrix.h"
 
 class QTimer;
 
 namespace glyphgrid {
 
-// Keeps this session's lamps in a file of its own in the recovery folder, so that the next
+// Keeps this session's animation in a file of its own in the recovery folder, so that the next
 // session can bring them back after a close, a crash or a power cut. Each session's file has a
 // lock file beside it while its editor runs: editors side by side never take each other's work
 // for an ended session, and never remove it.
@@ -28,16 +28,17 @@ class RecoveryStore : public QObject {
   // Touches nothing on disk until there is a pattern to keep.
   explicit RecoveryStore(const QString& folder, QObject* parent = nullptr);
 
-  // The lamps to keep: written within WriteDelay of the first change since the last write, so
+  // The animation to keep: written within WriteDelay of the first change since the last write, so
   // that a stream of changes cannot put the write off.
-  void Keep(const LampMatrix& lamps);
-  // Writes the lamps kept unless the file holds them already. All grey lamps, what every session
-  // starts with, are nothing to recover: they remove the file, so the session before is offered.
+  void Keep(const Animation& animation);
+  // Writes the animation kept unless the file holds it already. One grey frame, what every
+  // session starts with, is nothing to recover: it removes the file, so the session before is
+  // offered.
   std::optional<Error> Write();
 
   // The file of the ended session that wrote last; nothing when there is none.
   std::optional<QString> LastSessionFile() const;
-  static std::variant<LampMatrix, Error> Read(const QString& file);
+  static std::variant<Animation, Error> Read(const QString& file);
 
   static constexpr int WriteDelay = 2000;
 
@@ -54,9 +55,9 @@ class RecoveryStore : public QObject {
   QString file_;
   QLockFile lock_;
   QTimer* timer_;
-  LampMatrix kept_;
-  // What the file holds; all grey while there is no file.
-  LampMatrix written_;
+  Animation kept_;
+  // What the file holds; one grey frame while there is no file.
+  Animation written_;
   // Since the last write that failed, none has succeeded.
   bool failing_ = false;
 };

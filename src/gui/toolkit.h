@@ -24,6 +24,10 @@ class Toolkit {
   virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter) = 0;
   virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter) = 0;
 
+  // A whole number from `minimum` to `maximum`, starting at `value`; nothing when the user cancels.
+  virtual std::optional<int> AskNumber(QWidget* parent, const QString& prompt, const QString& title,
+                                       int value, int minimum, int maximum) = 0;
+
   // Starts a program detached from this one; false when it cannot be started.
   virtual bool StartProgram(const QString& path) = 0;
 

@@ -21,6 +21,16 @@ const std::string FourColours =
 const std::string FourColoursData =
     "DATA &B10000001, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
     "&B00000001, &B00000000\n";
+const std::string FourColoursDocument =
+    R"({
+  "format": "glyphgrid",
+  "version": 1,
+  "default_delay": 100,
+  "frames": [
+    {"delay":80,"rows":["O......R","........","..G.....","........","........","........","........","R......G"]}
+  ]
+}
+)";
 const std::string AllGreyData =
     "DATA &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, &B00000000, "
     "&B00000000, &B00000000\n";
@@ -61,6 +71,13 @@ TEST(CliTest, PrintsThePatternRead) {
        "......R.\n........\n.G......\n........\n........\n........\n.......R\n......GG\n\n"
        ".....R..\n........\nG.......\n........\n........\n........\n......R.\n.....GGG\n"},
       {"data --from grid --op clear --frames 2", FourColours, AllGreyData + AllGreyData},
+      // Frames come from the text's structure, each with the operations applied once.
+      {"data --from grid --op clear", FourColours + "\r\n\n" + FourColours + "\n",
+       AllGreyData + AllGreyData},
+      {"data --from grid --frames 1", FourColours + "\n", FourColoursData},
+      {"document --from grid --delay 80", FourColours, FourColoursDocument},
+      {"grid --from document --op cycle-all --op cycle-all --op cycle-all --op cycle-all",
+       FourColoursDocument, FourColours},
       {"data", std::string(MaxPatternTextSize, ','), AllGreyData},
       // Too small or too large for a double, still plain decimals: outside every lamp.
       {"data --from grid --op click:0." + std::string(400, '0') + "1,727 --op click:1" +
@@ -118,6 +135,11 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --frames 10001", "", 2, "--frames: expected a whole number from 1 to 10000"},
       {"grid --frames 0", "", 2, "--frames: expected a whole number from 1 to 10000"},
       {"grid --frames 2x", "", 2, "--frames: expected a whole number"},
+      {"grid --from grid --frames 2", FourColours + "\n" + FourColours, 2,
+       "--frames repeats one frame, but the input holds 2 frames"},
+      {"grid --from grid", FourColours + "\n" + grid, 2, "frame 2: grid: expected 8 lines, got 1"},
+      {"grid --delay 65536", "", 2, "--delay: expected a whole number from 1 to 65535"},
+      {"grid --from document", "[]", 2, "document line 1, column 1: expected a Glyphgrid document"},
       {"grid --frames", "", 2, "--frames: missing value"},
       {"grid --from png", "", 2, "--from: unknown format 'png'"},
       {"grid --colour", "", 2, "unknown option '--colour'"},

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/document_file.h"
 #include "gui/recovery_store.h"
 #include "support/form1_fixture.h"
 
@@ -34,10 +35,10 @@ TEST_F(RecoveryTest, RecoversTheLastEndedSessionOrSaysWhyNot) {
   EXPECT_EQ(form1_->Lamps(), second_);
 
   // The latest file, left by a killed editor: whole, empty, cut short, too large.
-  const std::string grid = GridText(first_);
+  const std::string grid = DocumentText({Animation({Frame(first_)}), std::nullopt});
   for (const std::string& file :
        {grid, std::string(), grid.substr(0, 40), std::string(MaxPatternTextSize + 1, '.')}) {
-    std::ofstream(Folder() + "/session-1.grid") << file;
+    std::ofstream(Folder() + "/session-1.glyphgrid") << file;
     std::ofstream(Folder() + "/session-1.lock") << "99999999\n";
     form1_->SetLamps(second_, "Draw");
     form1_->RecoverLastSession();

@@ -9,12 +9,13 @@
 namespace glyphgrid {
 
 // Hands out prepared answers in order and records every call as "kind|text|title" (kinds:
-// question, message, error, save, open, start, end). An unprepared question is answered No and an
-// unprepared file dialog is cancelled.
+// question, message, error, save, open, number, start, end). An unprepared question is answered
+// No and an unprepared file or number dialog is cancelled.
 class FakeToolkit final : public Toolkit {
  public:
   std::deque<bool> answers;
   std::deque<std::optional<QString>> file_names;
+  std::deque<std::optional<int>> numbers;
   QStringList startable;  // every other program fails to start
   QStringList calls;
 
@@ -34,6 +35,11 @@ class FakeToolkit final : public Toolkit {
   std::optional<QString> ChooseOpenFile(QWidget*, const QString& filter) override {
     Record("open", filter);
     return Next(file_names, std::optional<QString>());
+  }
+  std::optional<int> AskNumber(QWidget*, const QString& prompt, const QString& title, int, int,
+                               int) override {
+    Record("number", prompt, title);
+    return Next(numbers, std::optional<int>());
   }
   bool StartProgram(const QString& path) override {
     return Record("start", path) && startable.contains(path);

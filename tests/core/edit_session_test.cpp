@@ -1,4 +1,4 @@
-#include "core/pattern_history.h"
+#include "core/edit_session.h"
 
 #include <gtest/gtest.h>
 
@@ -54,20 +54,20 @@ std::vector<Action> EveryKindOfAction() {
 
 // Each step undone gives the pattern that replaying the steps before it gives, and each redone
 // the one after it; an action that changes nothing is no step, and a new step drops the redo.
-TEST(PatternHistoryTest, UndoAndRedoAgreeWithAReplayOfEveryKindOfAction) {
+TEST(EditSessionTest, UndoAndRedoAgreeWithAReplayOfEveryKindOfAction) {
   const std::vector<Action> actions = EveryKindOfAction();
   std::mt19937 random(13);
-  PatternHistory history;
+  EditSession history;
   LampMatrix lamps;
   std::vector<std::pair<std::size_t, unsigned>> steps;  // action and number, as recorded
   for (int run = 0; run < 400; ++run) {
     const std::size_t action = random() % actions.size();
     const unsigned number = random();
     actions[action].apply(lamps, number);
-    if (history.Record(actions[action].title, lamps)) {
+    if (history.RecordLamps(actions[action].title, lamps)) {
       steps.emplace_back(action, number);
     }
-    ASSERT_EQ(history.Current(), lamps);
+    ASSERT_EQ(history.Lamps(), lamps);
   }
   ASSERT_GT(steps.size(), 300u);
   ASSERT_LT(steps.size(), 400u);
@@ -80,27 +80,49 @@ TEST(PatternHistoryTest, UndoAndRedoAgreeWithAReplayOfEveryKindOfAction) {
   };
   for (std::size_t done = steps.size(); done > steps.size() - 60; --done) {
     ASSERT_EQ(history.UndoTitle(), actions[steps[done - 1].first].title);
-    ASSERT_EQ(history.Undo(), replay(done - 1));
+    history.Undo();
+    ASSERT_EQ(history.Lamps(), replay(done - 1));
     ASSERT_EQ(history.RedoTitle(), actions[steps[done - 1].first].title);
   }
   for (std::size_t done = steps.size() - 59; done <= steps.size() - 30; ++done) {
-    ASSERT_EQ(history.Redo(), replay(done));
+    history.Redo();
+    ASSERT_EQ(history.Lamps(), replay(done));
   }
-  EXPECT_FALSE(history.Record("Draw", history.Current()));
+  EXPECT_FALSE(history.RecordLamps("Draw", history.Lamps()));
   EXPECT_TRUE(history.CanRedo());
-  LampMatrix changed = history.Current();
+  LampMatrix changed = history.Lamps();
   ToggleLamp(changed, 0);
-  EXPECT_TRUE(history.Record("Draw", changed));
+  EXPECT_TRUE(history.RecordLamps("Draw", changed));
   EXPECT_FALSE(history.CanRedo());
-  EXPECT_EQ(history.Undo(), replay(steps.size() - 30));
+  history.Undo();
+  EXPECT_EQ(history.Lamps(), replay(steps.size() - 30));
 }
 
-TEST(PatternHistoryTest, KeepsAThousandSteps) {
-  PatternHistory history;
+// Undo and redo choose the frame that the step changed; choosing a frame is no step.
+TEST(EditSessionTest, StepsOnSeveralFramesComeBackWithTheirFrame) {
+  EditSession history(Animation(std::vector<Frame>(3)));
+  LampMatrix lamps;
+  ToggleLamp(lamps, 5);
+  history.ChooseFrame(2);
+  ASSERT_TRUE(history.RecordLamps("Draw", lamps));
+  history.ChooseFrame(0);
+  EXPECT_EQ(history.UndoTitle(), "Draw");
+  history.Undo();
+  EXPECT_EQ(history.FrameIndex(), 2);
+  EXPECT_EQ(history.Current(), Animation(std::vector<Frame>(3)));
+  history.ChooseFrame(1);
+  history.Redo();
+  EXPECT_EQ(history.FrameIndex(), 2);
+  EXPECT_EQ(history.Current().At(2).Lamps(), lamps);
+  EXPECT_EQ(history.Current().At(1).Lamps(), LampMatrix());
+}
+
+TEST(EditSessionTest, KeepsAThousandSteps) {
+  EditSession history;
   LampMatrix lamps;
   for (int step = 0; step < 1005; ++step) {
     ToggleLamp(lamps, step % LampCount);
-    history.Record("Draw", lamps);
+    history.RecordLamps("Draw", lamps);
   }
   int undone = 0;
   for (; history.CanUndo(); ++undone) {
