@@ -14,12 +14,8 @@ void Form1::SetLamps(const LampMatrix& lamps, const QString& step) {
 }
 
 void Form1::ShowLamps(const LampMatrix& lamps) {
-  for (LampIndex i = 0; i < LampCount; ++i) {
-    if (lamps.Colour(i) != lamps_.Colour(i)) {
-      lamp_grid_->UpdateLamp(i);
-    }
-  }
   lamps_ = lamps;
+  lamp_grid_->ShowLamps(lamps_);
   const auto name = [](const char* action, const std::string& step) {
     return step.empty() ? QString(action) : QString(action) + " " + QString::fromStdString(step);
   };
