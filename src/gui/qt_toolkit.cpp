@@ -7,18 +7,33 @@
 
 namespace glyphgrid {
 
+QString WithWordsWhole(const QString& text) {
+  constexpr QChar WordJoiner(0x2060);
+  QString whole;
+  whole.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    whole += text[i];
+    const bool breaks_after = text[i] == '-' || text[i] == '/';
+    if (breaks_after && i + 1 < text.size() && !text[i + 1].isSpace()) {
+      whole += WordJoiner;
+    }
+  }
+  return whole;
+}
+
 bool QtToolkit::AskYesNo(QWidget* parent, const QString& prompt, const QString& title) {
-  return QMessageBox::question(parent, title, prompt, QMessageBox::Yes | QMessageBox::No,
+  return QMessageBox::question(parent, title, WithWordsWhole(prompt),
+                               QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 void QtToolkit::ShowMessage(QWidget* parent, const QString& text, const QString& title) {
-  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, title, WithWordsWhole(text), QMessageBox::Ok, parent);
   box.exec();
 }
 
 void QtToolkit::ShowError(QWidget* parent, const QString& text, const QString& title) {
-  QMessageBox::critical(parent, title, text);
+  QMessageBox::critical(parent, title, WithWordsWhole(text));
 }
 
 std::optional<QString> QtToolkit::ChooseSaveFile(QWidget* parent, const QString& filter) {

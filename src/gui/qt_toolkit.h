@@ -15,4 +15,8 @@ class QtToolkit final : public Toolkit {
   void EndProgram() override;
 };
 
+// A message's text as a message box shows it: a line may break after a space, never after the
+// hyphen in "c-columns" or the slash in a path, where Qt's line breaking would otherwise break.
+QString WithWordsWhole(const QString& text);
+
 }  // namespace glyphgrid

@@ -10,6 +10,8 @@
 namespace glyphgrid {
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
+
 TEST(QtToolkitTest, StartsARealProgramAndReportsOneThatCannotStart) {
   const TemporaryFolder folder;
   const std::string started = folder.Path("started");
@@ -20,6 +22,17 @@ TEST(QtToolkitTest, StartsARealProgramAndReportsOneThatCannotStart) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(started); }, 5000));
   EXPECT_FALSE(toolkit.StartProgram(QString::fromStdString(folder.Path("missing"))));
   EXPECT_FALSE(toolkit.StartProgram(""));
+}
+
+TEST(QtToolkitTest, MessageLinesBreakOnlyAtSpaces) {
+  const std::pair<QString, QString> cases[] = {
+      {"reads as c-rows", u"reads as c-\u2060rows"_s},
+      {"in /tmp/a b", u"in /\u2060tmp/\u2060a b"_s},
+      {"a - b / c, d-", "a - b / c, d-"},
+  };
+  for (const auto& [text, shown] : cases) {
+    EXPECT_EQ(WithWordsWhole(text), shown) << text.toStdString();
+  }
 }
 
 }  // namespace
