@@ -19,6 +19,7 @@
 #include "gui/classic_font.h"
 #include "gui/export_lamp_grid.h"
 #include "gui/export_settings.h"
+#include "gui/file_choice.h"
 #include "gui/form1.h"
 #include "gui/from_view.h"
 #include "gui/pattern_file.h"
@@ -300,7 +301,7 @@ void ExportDialog::CopyExport() {
 }
 
 void ExportDialog::SaveExport() {
-  const std::optional<QString> name = toolkit_.ChooseSaveFile(this, SaveFilter(profile_.syntax));
+  const std::optional<QString> name = ChooseFileToSave(toolkit_, this, SaveFilter(profile_.syntax));
   if (!name) {
     return;
   }

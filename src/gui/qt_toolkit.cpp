@@ -36,15 +36,17 @@ void QtToolkit::ShowError(QWidget* parent, const QString& text, const QString& t
   QMessageBox::critical(parent, title, WithWordsWhole(text));
 }
 
-std::optional<QString> QtToolkit::ChooseSaveFile(QWidget* parent, const QString& filter) {
+std::optional<QString> QtToolkit::ChooseSaveFile(QWidget* parent, const QString& filter,
+                                                 const QString& folder) {
   // Replacing an existing pattern file without a question is the editor's documented behaviour.
-  const QString name = QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
+  const QString name = QFileDialog::getSaveFileName(parent, QString(), folder, filter, nullptr,
                                                     QFileDialog::DontConfirmOverwrite);
   return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
-std::optional<QString> QtToolkit::ChooseOpenFile(QWidget* parent, const QString& filter) {
-  const QString name = QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+std::optional<QString> QtToolkit::ChooseOpenFile(QWidget* parent, const QString& filter,
+                                                 const QString& folder) {
+  const QString name = QFileDialog::getOpenFileName(parent, QString(), folder, filter);
   return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 

@@ -9,8 +9,10 @@ class QtToolkit final : public Toolkit {
   bool AskYesNo(QWidget* parent, const QString& prompt, const QString& title) override;
   void ShowMessage(QWidget* parent, const QString& text, const QString& title) override;
   void ShowError(QWidget* parent, const QString& text, const QString& title) override;
-  std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter) override;
-  std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter) override;
+  std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter,
+                                        const QString& folder) override;
+  std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter,
+                                        const QString& folder) override;
   bool StartProgram(const QString& path) override;
   void EndProgram() override;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <filesystem>
 
 #include "support/form1_fixture.h"
 #include "support/temporary_folder.h"
@@ -93,6 +94,30 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
     EXPECT_FALSE(form1_->Viewer().isVisible());
     EXPECT_EQ(ViewerText().toStdString(), bytes);
   }
+}
+
+// Each dialog starts where the last file was picked, opened or saved; a cancel changes nothing.
+TEST_F(PatternFilesTest, FileDialogsStartInTheFolderOfTheLastFilePicked) {
+  std::filesystem::create_directories(folder_.Path("a"));
+  std::filesystem::create_directories(folder_.Path("b"));
+  const std::string picked = folder_.Write("b/picked.bas", "");
+  const std::tuple<const char*, std::optional<QString>, QString> steps[] = {
+      {"actionSave", PathOf("a/saved.bas"), {}},
+      {"actionOpen", std::nullopt, PathOf("a")},
+      {"actionImport", QString::fromStdString(picked), PathOf("a")},
+      {"actionSaveColourPattern", std::nullopt, PathOf("b")},
+  };
+  for (const auto& [action, name, start] : steps) {
+    toolkit_.start_folders.clear();
+    Run(action, name);
+    ASSERT_EQ(toolkit_.start_folders.size(), 1) << action;
+    if (!start.isEmpty()) {
+      EXPECT_EQ(toolkit_.start_folders[0], start) << action;
+    }
+  }
+  std::filesystem::remove_all(folder_.Path("b"));
+  Run("actionOpen", std::nullopt);
+  EXPECT_EQ(toolkit_.start_folders.last(), "");  // the folder is gone: the dialog chooses
 }
 
 }  // namespace
