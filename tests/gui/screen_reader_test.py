@@ -199,6 +199,8 @@ def inside(editor):
                 return cell(event[2]) == cell(right[2]) and colour_of(event[2]) == colour
             carries.__doc__ = f"a name change on the marked cell carrying {colour}"
             report(label, press(key, changed), changed, carries)
+    except (RuntimeError, subprocess.SubprocessError) as error:
+        failures.append(str(error))
     finally:
         processes.end()
     return finish(failures)
