@@ -11,10 +11,19 @@ QString WithWordsWhole(const QString& text) {
   constexpr QChar WordJoiner(0x2060);
   QString whole;
   whole.reserve(text.size());
+  qsizetype word_start = 0;
+  qsizetype word_end = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
+    if (!text[i].isSpace() && (i == 0 || text[i - 1].isSpace())) {
+      word_start = i;
+      word_end = i;
+      while (word_end < text.size() && !text[word_end].isSpace()) {
+        ++word_end;
+      }
+    }
     whole += text[i];
-    const bool breaks_after = text[i] == '-' || text[i] == '/';
-    if (breaks_after && i + 1 < text.size() && !text[i + 1].isSpace()) {
+    const bool inside_short_word = i + 1 < word_end && word_end - word_start <= LongestWholeWord;
+    if (inside_short_word && (text[i] == '-' || text[i] == '/')) {
       whole += WordJoiner;
     }
   }

@@ -18,7 +18,9 @@ class QtToolkit final : public Toolkit {
 };
 
 // A message's text as a message box shows it: a line may break after a space, never after the
-// hyphen in "c-columns" or the slash in a path, where Qt's line breaking would otherwise break.
+// hyphen in "c-columns" or a slash in a short path, where Qt's line breaking would otherwise
+// break. A longer word still breaks there: a message box clips what is wider than itself.
 QString WithWordsWhole(const QString& text);
+inline constexpr qsizetype LongestWholeWord = 40;
 
 }  // namespace glyphgrid

@@ -25,8 +25,10 @@ TEST(QtToolkitTest, StartsARealProgramAndReportsOneThatCannotStart) {
 }
 
 TEST(QtToolkitTest, MessageLinesBreakOnlyAtSpaces) {
-  EXPECT_EQ(WithWordsWhole("as c-rows in /a b - c/ d-"),
-            u"as c-\u2060rows in /\u2060a b - c/ d-"_s);
+  const QString longest = "/" + QString(LongestWholeWord - 3, 'a') + "/b";
+  EXPECT_EQ(WithWordsWhole("as c-rows in /a b - c/ d- " + longest + "c"),
+            u"as c-\u2060rows in /\u2060a b - c/ d- "_s + longest + "c");
+  EXPECT_EQ(WithWordsWhole(longest), QString(longest).replace("/", u"/\u2060"_s));
 }
 
 }  // namespace
