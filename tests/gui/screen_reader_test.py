@@ -84,8 +84,9 @@ def colour_of(text):
 
 
 class Listener:
-    def __init__(self, pyatspi, app_pid):
-        self.pyatspi = pyatspi
+    """Keeps what the editor says: ("focus" or "name", the object's role, its name)."""
+
+    def __init__(self, app_pid):
         self.app_pid = app_pid
         self.heard = []
 
@@ -105,7 +106,8 @@ class Listener:
             self.heard.append(("name", role, carried if isinstance(carried, str) else name))
 
 
-def wait_for(pyatspi, condition, seconds):
+def wait_for(condition, seconds):
+    """Runs the GLib main loop, which delivers the events, until `condition` or the time is up."""
     from gi.repository import GLib
     context = GLib.MainContext.default()
     end = time.monotonic() + seconds
@@ -118,6 +120,10 @@ def wait_for(pyatspi, condition, seconds):
     return condition()
 
 
+def cell_of(text):
+    return text.rsplit(":", 1)[0]
+
+
 def inside(editor):
     processes = Processes()
     failures = []
@@ -127,83 +133,81 @@ def inside(editor):
                         stderr=subprocess.DEVNULL)
         time.sleep(1)
         import pyatspi
-        settings = tempfile.TemporaryDirectory()
-        env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=settings.name,
-                   XDG_STATE_HOME=settings.name)
-        app = processes.start([editor], env=env, stderr=subprocess.DEVNULL)
-        listener = Listener(pyatspi, app.pid)
-        pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused",
-                                               "object:property-change:accessible-name")
-
-        def window():
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(app.pid)],
-                                   env=env, capture_output=True, text=True, timeout=10)
-            return found.stdout.split()
-
-        if not wait_for(pyatspi, lambda: window(), 20):
-            raise RuntimeError("the editor showed no window within 20 s")
-        xdotool = lambda *args: subprocess.run(["xdotool", *args], env=env, timeout=10,
-                                               check=True)
-        xdotool("windowfocus", "--sync", window()[0])
-        wait_for(pyatspi, lambda: False, 1)
-
-        def press(key, wanted):
-            """Presses a key and returns what is heard up to the event `wanted` accepts."""
-            listener.heard.clear()
-            xdotool("key", key)
-            wait_for(pyatspi, lambda: any(wanted(e) for e in listener.heard), 3)
-            # What follows the wanted event belongs to this key too: a focus moved away again.
-            wait_for(pyatspi, lambda: False, 0.5)
-            return list(listener.heard)
-
-        def report(key, heard, wanted, check):
-            for kind, role, text in heard:
-                colour = colour_of(text)
-                print(f"{key:7} {kind:5} {role:10} {text!r}" + (f"  colour={colour}" if colour
-                                                                 else ""))
-            matches = [e for e in heard if wanted(e)]
-            if not matches or not check(matches[-1]):
-                failures.append(f"{key}: {check.__doc__}")
-            return matches[-1] if matches else None
-
-        cell_focus = lambda e: e[0] == "focus" and e[1] == "table cell"
-        into_grid = None
-        for _ in range(15):
-            heard = press("Tab", lambda e: e[0] == "focus")
-            if any(cell_focus(e) for e in heard):
-                def stays(event, heard=heard):
-                    """the focus ends on a cell that names its colour"""
-                    return (heard[-1] == event if heard[-1][0] == "focus" else True) and \
-                        colour_of(event[2]) is not None and \
-                        [e for e in heard if e[0] == "focus"][-1] == event
-                into_grid = report("Tab", heard, cell_focus, stays)
-                break
-        if into_grid is None:
-            failures.append("Tab: no focus event on a lamp cell")
-            return finish(failures)
-
-        def cell(text):
-            return text.rsplit(":", 1)[0]
-
-        def moved(event):
-            """the focus moves to the next cell, named with its colour"""
-            return cell(event[2]) != cell(into_grid[2]) and colour_of(event[2]) is not None
-        right = report("Right", press("Right", cell_focus), cell_focus, moved)
-        if right is None:
-            return finish(failures)
-        changed = lambda e: e[0] == "name" and e[1] == "table cell"
-        steps = [("space", "Space", "red"), ("2", "2", "green"), ("ctrl+z", "Ctrl+Z", "red")]
-        for key, label, colour in steps:
-            def carries(event, colour=colour):
-                return cell(event[2]) == cell(right[2]) and colour_of(event[2]) == colour
-            carries.__doc__ = f"a name change on the marked cell carrying {colour}"
-            report(label, press(key, changed), changed, carries)
+        with tempfile.TemporaryDirectory() as settings:
+            env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=settings,
+                       XDG_STATE_HOME=settings)
+            app = processes.start([editor], env=env, stderr=subprocess.DEVNULL)
+            listener = Listener(app.pid)
+            pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused",
+                                                   "object:property-change:accessible-name")
+            listen(env, app, listener, failures)
     except (RuntimeError, subprocess.SubprocessError) as error:
         failures.append(str(error))
     finally:
         processes.end()
     return finish(failures)
+
+
+def listen(env, app, listener, failures):
+    def xdotool(*args):
+        return subprocess.run(["xdotool", *args], env=env, timeout=10, check=True,
+                              capture_output=True, text=True).stdout.split()
+
+    windows = []
+    if not wait_for(lambda: windows.extend(xdotool("search", "--onlyvisible", "--pid",
+                                                   str(app.pid))) or windows, 20):
+        raise RuntimeError("the editor showed no window within 20 s")
+    xdotool("windowfocus", "--sync", windows[0])
+    wait_for(lambda: False, 1)
+
+    def press(key, label, wanted, check, failure):
+        """Presses a key, prints what is heard and checks the last event `wanted` accepts."""
+        listener.heard.clear()
+        xdotool("key", key)
+        wait_for(lambda: any(wanted(e) for e in listener.heard), 3)
+        # Whatever follows belongs to this key too: the focus moving away again, say.
+        wait_for(lambda: False, 0.5)
+        for kind, role, text in listener.heard:
+            colour = colour_of(text)
+            print(f"{label:7} {kind:5} {role:10} {text!r}" + (f"  colour={colour}" if colour
+                                                             else ""))
+        matches = [e for e in listener.heard if wanted(e)]
+        if not matches or not check(matches[-1]):
+            failures.append(f"{label}: {failure}")
+            return None
+        return matches[-1]
+
+    focus = lambda e: e[0] == "focus"
+    on_cell = lambda e: e[1] == "table cell" and colour_of(e[2]) is not None
+    for _ in range(15):
+        listener.heard.clear()
+        xdotool("key", "Tab")
+        wait_for(lambda: any(focus(e) for e in listener.heard), 3)
+        wait_for(lambda: False, 0.5)
+        if any(focus(e) and e[1] == "table cell" for e in listener.heard):
+            break
+    else:
+        failures.append("Tab: the focus never reached a lamp cell")
+        return
+    # The Tab that reached the grid, heard again from the cell before it.
+    xdotool("key", "shift+Tab")
+    wait_for(lambda: False, 0.5)
+    marked = press("Tab", "Tab", focus, on_cell, "the focus ends on a cell named with its colour")
+    if marked is None:
+        return
+    right = press("Right", "Right", focus,
+                  lambda e: on_cell(e) and cell_of(e[2]) != cell_of(marked[2]),
+                  "the focus moves to the next cell, named with its colour")
+    if right is None:
+        return
+    renamed = lambda e: e[0] == "name" and e[1] == "table cell"
+    for key, label, colour in [("space", "Space", "red"), ("2", "2", "green"),
+                               ("ctrl+z", "Ctrl+Z", "red")]:
+        press(key, label, renamed,
+              lambda e, colour=colour: cell_of(e[2]) == cell_of(right[2]) and
+              colour_of(e[2]) == colour,
+              f"a name change on the marked cell carrying {colour}")
 
 
 def finish(failures):
