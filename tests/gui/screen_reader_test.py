@@ -137,7 +137,7 @@ def inside(editor):
             env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=settings,
                        XDG_STATE_HOME=settings)
-            app = processes.start([editor], env=env, stderr=subprocess.DEVNULL)
+            app = processes.start([editor], env=env)
             listener = Listener(app.pid)
             pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused",
                                                    "object:property-change:accessible-name")
@@ -150,14 +150,14 @@ def inside(editor):
 
 
 def listen(env, app, listener, failures):
-    def xdotool(*args):
-        return subprocess.run(["xdotool", *args], env=env, timeout=10, check=True,
+    def xdotool(*args, check=True):
+        return subprocess.run(["xdotool", *args], env=env, timeout=10, check=check,
                               capture_output=True, text=True).stdout.split()
 
-    windows = []
+    windows = []  # search fails until the window is there
     if not wait_for(lambda: windows.extend(xdotool("search", "--onlyvisible", "--pid",
-                                                   str(app.pid))) or windows, 20):
-        raise RuntimeError("the editor showed no window within 20 s")
+                                                   str(app.pid), check=False)) or windows, 30):
+        raise RuntimeError("the editor showed no window within 30 s")
     xdotool("windowfocus", "--sync", windows[0])
     wait_for(lambda: False, 1)
 
