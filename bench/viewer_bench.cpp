@@ -27,8 +27,12 @@ class OpenOneFile final : public Toolkit {
   void ShowError(QWidget*, const QString& text, const QString&) override {
     qFatal("%s", qPrintable(text));
   }
-  std::optional<QString> ChooseSaveFile(QWidget*, const QString&) override { return {}; }
-  std::optional<QString> ChooseOpenFile(QWidget*, const QString&) override { return name_; }
+  std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString&) override {
+    return {};
+  }
+  std::optional<QString> ChooseOpenFile(QWidget*, const QString&, const QString&) override {
+    return name_;
+  }
   std::optional<int> AskNumber(QWidget*, const QString&, const QString&, int, int, int) override {
     return {};
   }

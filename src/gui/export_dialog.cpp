@@ -16,8 +16,10 @@
 #include <map>
 
 #include "core/profile_presets.h"
+#include "gui/classic_font.h"
 #include "gui/export_lamp_grid.h"
 #include "gui/export_settings.h"
+#include "gui/file_choice.h"
 #include "gui/form1.h"
 #include "gui/from_view.h"
 #include "gui/pattern_file.h"
@@ -106,6 +108,7 @@ ExportDialog::ExportDialog(Toolkit& toolkit, const LampMatrix& lamps, QWidget* p
       save_(Named(new QPushButton("&Save..."), "saveButton")) {
   setObjectName("ExportDialog");
   setWindowTitle("Export Pattern");
+  setFont(ClassicFont());
   setAttribute(Qt::WA_DeleteOnClose);
   CreateControls();
   ShowOptions();
@@ -117,6 +120,7 @@ void ExportDialog::CreateControls() {
     presets_->addItem(FromView(preset.name));
   }
   presets_->addItem("Custom");
+  presets_->setAccessibleName("Profile");
   presets_->setMaximumWidth(150);
   presets_->setFixedHeight(presets_->sizeHintForRow(0) * presets_->count() +
                            2 * presets_->frameWidth());
@@ -269,6 +273,8 @@ void ExportDialog::ShowPointedLamp() {
       parts[position->unit] =
           (two_planes ? plane == Plane::Red ? "red: " : "green: " : "") +
           QStringLiteral("byte %1, bit %2 = 0x%3").arg(position->unit).arg(position->bit).arg(mask);
+      // One lamp's byte and bit read as one unit: lines break only between units.
+      parts[position->unit].replace(' ', QChar::Nbsp);
       const TextSpan digits = BitDigits(exported_, profile_.syntax, *position);
       QTextEdit::ExtraSelection mark;
       mark.cursor = QTextCursor(preview_->document());
@@ -295,7 +301,7 @@ void ExportDialog::CopyExport() {
 }
 
 void ExportDialog::SaveExport() {
-  const std::optional<QString> name = toolkit_.ChooseSaveFile(this, SaveFilter(profile_.syntax));
+  const std::optional<QString> name = ChooseFileToSave(toolkit_, this, SaveFilter(profile_.syntax));
   if (!name) {
     return;
   }

@@ -19,10 +19,12 @@ constexpr int Side = LampsPerRow * Cell + 2 * Margin;
 
 ExportLampGrid::ExportLampGrid(const LampMatrix& lamps, QWidget* parent)
     : QWidget(parent), lamps_(lamps) {
+  InstallLampTableAccessibility();
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setFixedSize(sizeHint());
-  setAccessibleName("Lamps: point at one, or move with the arrow keys, to see its byte and bit");
+  setAccessibleName("Lamps");
+  setAccessibleDescription("Move with the arrow keys to a lamp to see its byte and bit");
 }
 
 QSize ExportLampGrid::sizeHint() const {
@@ -50,7 +52,17 @@ std::optional<LampIndex> ExportLampGrid::PointedLamp() const {
 }
 
 void ExportLampGrid::SelectLamp(std::optional<LampIndex> lamp) {
+  if (lamp == selected_) {
+    return;
+  }
   Change(selected_, lamp);
+  if (hasFocus() && lamp) {
+    AnnounceLampFocus(this, *lamp);
+  }
+}
+
+std::optional<LampIndex> ExportLampGrid::FocusedLamp() const {
+  return hasFocus() ? selected_ : std::nullopt;
 }
 
 void ExportLampGrid::Change(std::optional<LampIndex>& which, std::optional<LampIndex> lamp) {
@@ -96,6 +108,11 @@ void ExportLampGrid::mousePressEvent(QMouseEvent* event) {
 
 void ExportLampGrid::leaveEvent(QEvent*) {
   Change(hovered_, std::nullopt);
+}
+
+void ExportLampGrid::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  AnnounceFocusedLampSoon(this);
 }
 
 void ExportLampGrid::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,7 @@
 #include "core/click_editing.h"
 #include "core/data_text.h"
 #include "gui/app_icon.h"
+#include "gui/classic_font.h"
 #include "gui/controls.h"
 #include "gui/form2.h"
 #include "gui/frm_about.h"
@@ -59,6 +60,7 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
   setObjectName("Form1");
   setWindowTitle("www.glyphgrid.example");
   setWindowIcon(AppIcon());
+  setFont(ClassicFont());
   client_area_->setObjectName("ClientArea");
   client_area_->setFixedSize(TwipsToPixels(6825), TwipsToPixels(4080));
   client_area_->setAutoFillBackground(true);

@@ -3,6 +3,7 @@
 #include "core/colour_planes.h"
 #include "core/data_text.h"
 #include "core/text_file.h"
+#include "gui/file_choice.h"
 #include "gui/form1.h"
 #include "gui/form2.h"
 #include "gui/pattern_file.h"
@@ -31,7 +32,7 @@ void Form1::SaveColourPattern() {
 }
 
 void Form1::SaveText(const std::string& bytes) {
-  const std::optional<QString> name = toolkit_.ChooseSaveFile(this, PatternFilter);
+  const std::optional<QString> name = ChooseFileToSave(toolkit_, this, PatternFilter);
   if (!name) {
     return;
   }
@@ -55,7 +56,7 @@ void Form1::NewDisplay() {
 }
 
 std::optional<Form1::ChosenFile> Form1::OpenChosenFile(const QString& filter) {
-  const std::optional<QString> name = toolkit_.ChooseOpenFile(this, filter);
+  const std::optional<QString> name = ChooseFileToOpen(toolkit_, this, filter);
   if (!name) {
     return std::nullopt;
   }

@@ -16,12 +16,8 @@ void Form1::SetLamps(const LampMatrix& lamps, const QString& step) {
 }
 
 void Form1::ShowLamps(const LampMatrix& lamps) {
-  for (LampIndex i = 0; i < LampCount; ++i) {
-    if (lamps.Colour(i) != lamps_.Colour(i)) {
-      lamp_grid_->UpdateLamp(i);
-    }
-  }
   lamps_ = lamps;
+  lamp_grid_->ShowLamps(lamps_);
   ShowPointed(pointed_);
 }
 

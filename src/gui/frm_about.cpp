@@ -60,7 +60,7 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
   picIcon_ = MakeControl<QLabel>(this, "picIcon", TwipsRect(240, 240, 780, 780));
   picIcon_->setAlignment(Qt::AlignCenter);
   picIcon_->setPixmap(AppIcon().pixmap(picIcon_->size()));
-  picIcon_->setFocusPolicy(Qt::TabFocus);
+  picIcon_->setAccessibleName(QStringLiteral("%1 icon").arg(ApplicationTitle));
 
   cmdOK_ = MakeControl<QPushButton>(this, "cmdOK", TwipsRect(1080, 1560, 1260, 345), "OK");
   cmdOK_->setDefault(true);
@@ -68,7 +68,10 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
                                          "&System Info...");
 
   lblTitle_ = MakeLabel(this, "lblTitle", "LED GLYPHGRID SYSTEM", TwipsRect(1320, 240, 3885, 480));
-  lblTitle_->setFont(QFont("Times", 12, QFont::Bold));
+  QFont title_font = ClassicFont();
+  title_font.setPointSize(12);
+  title_font.setBold(true);
+  lblTitle_->setFont(title_font);
   QPalette title_palette = lblTitle_->palette();
   title_palette.setColor(QPalette::WindowText, Qt::black);
   lblTitle_->setPalette(title_palette);
@@ -79,8 +82,7 @@ frmAbout::frmAbout(Toolkit& toolkit, SysInfoSources sources, QWidget* parent)
 
   lblVersion_ = MakeLabel(this, "lblVersion", "Version. 1.0", TwipsRect(1050, 780, 3885, 225));
 
-  setTabOrder(cmdOK_, picIcon_);
-  setTabOrder(picIcon_, cmdSysInfo_);
+  setTabOrder(cmdOK_, cmdSysInfo_);
   cmdOK_->setFocus();
 
   connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

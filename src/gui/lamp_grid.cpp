@@ -1,16 +1,13 @@
 #include "gui/lamp_grid.h"
 
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 #include "core/lamp_geometry.h"
-#include "core/lamp_names.h"
 #include "gui/arrow_step.h"
-#include "gui/from_view.h"
-#include "gui/lamp_grid_accessible.h"
 #include "gui/twips.h"
 
 namespace glyphgrid {
@@ -30,7 +27,7 @@ QRectF LampRect(LampIndex lamp) {
 LampGrid::LampGrid(const LampMatrix& lamps, QWidget* client_area)
     : QWidget(client_area), lamps_(lamps) {
   // Before anything asks for this widget's interface: Qt keeps the first it makes.
-  InstallLampGridAccessibility();
+  InstallLampTableAccessibility();
   setObjectName("LampGrid");
   setAccessibleName("Lamps");
   setGeometry(TwipsRect(Shape2.left, Shape2.top, Shape2.width, Shape2.height));
@@ -43,11 +40,22 @@ void LampGrid::RepaintLamp(LampIndex lamp) {
   update(LampRect(lamp).toAlignedRect().adjusted(-3, -3, 3, 3));
 }
 
-void LampGrid::UpdateLamp(LampIndex lamp) {
-  RepaintLamp(lamp);
-  QAccessibleValueChangeEvent changed(this, FromView(ColourName(lamps_.Colour(lamp))));
-  changed.setChild(LampGridCell(lamp));
-  QAccessible::updateAccessibility(&changed);
+void LampGrid::ShowLamps(const LampMatrix& lamps) {
+  const LampMatrix shown = std::exchange(lamps_, lamps);
+  for (LampIndex i = 0; i < LampCount; ++i) {
+    if (lamps_.Colour(i) != shown.Colour(i)) {
+      RepaintLamp(i);
+      AnnounceLampColour(this, i);
+    }
+  }
+}
+
+std::optional<LampIndex> LampGrid::FocusedLamp() const {
+  return hasFocus() ? std::optional(mark_) : std::nullopt;
+}
+
+QRect LampGrid::CellRect(LampIndex lamp) const {
+  return LampRect(lamp).toAlignedRect();
 }
 
 void LampGrid::paintEvent(QPaintEvent* event) {
@@ -129,20 +137,14 @@ void LampGrid::MoveMark(LampIndex mark) {
   RepaintLamp(mark_);
   mark_ = mark;
   RepaintLamp(mark_);
-  AnnounceMark();
+  AnnounceLampFocus(this, mark_);
   ReportPointed();
-}
-
-void LampGrid::AnnounceMark() {
-  QAccessibleEvent focus(this, QAccessible::Focus);
-  focus.setChild(LampGridCell(mark_));
-  QAccessible::updateAccessibility(&focus);
 }
 
 void LampGrid::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
   RepaintLamp(mark_);
-  AnnounceMark();
+  AnnounceFocusedLampSoon(this);
   ReportPointed();
 }
 

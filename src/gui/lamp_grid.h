@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/lamp_matrix.h"
+#include "gui/lamp_grid_accessible.h"
 
 namespace glyphgrid {
 
@@ -11,18 +12,22 @@ namespace glyphgrid {
 // reports presses and hovering in twips of the client area; and can be drawn on from the
 // keyboard: the arrow keys move a mark over the lamps, Space or Return toggles the marked lamp,
 // and 0 to 3 give it a colour. Screen readers see it as a table of 64 cells.
-class LampGrid : public QWidget {
+class LampGrid : public QWidget, public LampTable {
   Q_OBJECT
 
  public:
   LampGrid(const LampMatrix& lamps, QWidget* client_area);
 
-  // Repaints the lamp and tells assistive technology about its new colour.
-  void UpdateLamp(LampIndex lamp);
+  // Shows `lamps` from now on: repaints the lamps whose colour changed and tells assistive
+  // technology their new colours.
+  void ShowLamps(const LampMatrix& lamps);
 
-  const LampMatrix& Lamps() const { return lamps_; }
   // The lamp the keyboard draws on.
   LampIndex Mark() const { return mark_; }
+
+  const LampMatrix& ShownLamps() const override { return lamps_; }
+  std::optional<LampIndex> FocusedLamp() const override;
+  QRect CellRect(LampIndex lamp) const override;
 
  signals:
   void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -43,11 +48,10 @@ class LampGrid : public QWidget {
  private:
   QPointF ClientTwips(QPointF position) const;
   void RepaintLamp(LampIndex lamp);
-  void AnnounceMark();
   void MoveMark(LampIndex mark);
   void ReportPointed();
 
-  const LampMatrix& lamps_;
+  LampMatrix lamps_;
   LampIndex mark_ = LampCount - 1;
   std::optional<LampIndex> hovered_;
 };

@@ -2,13 +2,12 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QTimer>
+#include <QWidget>
 #include <array>
 
-#include "core/lamp_geometry.h"
 #include "core/lamp_names.h"
 #include "gui/from_view.h"
-#include "gui/lamp_grid.h"
-#include "gui/twips.h"
 
 namespace glyphgrid {
 
@@ -18,14 +17,24 @@ LampIndex LampOfCell(int cell) {
   return LampCount - 1 - cell;
 }
 
+const LampTable& TableOf(const QWidget* widget) {
+  return *dynamic_cast<const LampTable*>(widget);
+}
+
+// The colour is in the name: Qt's AT-SPI bridge forwards a cell's name changes, and drops value
+// changes from anything without a value interface.
+QString CellName(LampIndex lamp, LampColour colour) {
+  return QString::fromStdString(LampName(lamp)) + ": " + FromView(ColourName(colour));
+}
+
 class LampCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
-  LampCell(LampGrid* grid, LampIndex lamp) : grid_(grid), lamp_(lamp) {}
+  LampCell(QWidget* widget, LampIndex lamp) : widget_(widget), lamp_(lamp) {}
 
-  bool isValid() const override { return !grid_.isNull(); }
+  bool isValid() const override { return !widget_.isNull(); }
   QObject* object() const override { return nullptr; }
   QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(grid_);
+    return QAccessible::queryAccessibleInterface(widget_);
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
@@ -35,10 +44,10 @@ class LampCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
   void setText(QAccessible::Text, const QString&) override {}
 
   QString text(QAccessible::Text text) const override {
-    const LampColour colour = grid_->Lamps().Colour(lamp_);
+    const LampColour colour = TableOf(widget_).ShownLamps().Colour(lamp_);
     switch (text) {
       case QAccessible::Name:
-        return QString::fromStdString(LampName(lamp_));
+        return CellName(lamp_, colour);
       case QAccessible::Value:
         return FromView(ColourName(colour));
       case QAccessible::Description:
@@ -49,14 +58,14 @@ class LampCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
   }
 
   QRect rect() const override {
-    const QRect client = TwipsRectF(LampBounds(lamp_)).toAlignedRect();
-    return QRect(grid_->parentWidget()->mapToGlobal(client.topLeft()), client.size());
+    const QRect cell = TableOf(widget_).CellRect(lamp_);
+    return QRect(widget_->mapToGlobal(cell.topLeft()), cell.size());
   }
 
   QAccessible::State state() const override {
     QAccessible::State state;
     state.focusable = true;
-    state.focused = grid_->hasFocus() && grid_->Mark() == lamp_;
+    state.focused = TableOf(widget_).FocusedLamp() == lamp_;
     return state;
   }
 
@@ -76,16 +85,16 @@ class LampCell : public QAccessibleInterface, public QAccessibleTableCellInterfa
   QAccessibleInterface* table() const override { return parent(); }
 
  private:
-  QPointer<LampGrid> grid_;
+  QPointer<QWidget> widget_;
   LampIndex lamp_;
 };
 
-// The grid as a table whose cells are the lamps. Nothing can be selected: a lamp is acted on by
-// moving the keyboard mark to it.
-class LampGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+// The widget as a table whose cells are the lamps. Nothing can be selected: a lamp is acted on by
+// moving the keyboard focus to it.
+class LampTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
-  explicit LampGridAccessible(LampGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
-  ~LampGridAccessible() override {
+  explicit LampTableAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Table) {}
+  ~LampTableAccessible() override {
     for (const QAccessible::Id id : cells_) {
       if (id != 0) {
         QAccessible::deleteAccessibleInterface(id);
@@ -107,12 +116,17 @@ class LampGridAccessible : public QAccessibleWidget, public QAccessibleTableInte
     return -1;
   }
   QAccessibleInterface* childAt(int x, int y) const override {
-    const QPointF client = Grid()->parentWidget()->mapFromGlobal(QPointF(x, y)) * TwipsPerPixel;
-    const std::optional<LampIndex> lamp = LampAtPress(client.x(), client.y());
-    return lamp ? Cell(*lamp) : nullptr;
+    const QPoint point = widget()->mapFromGlobal(QPoint(x, y));
+    for (LampIndex lamp = 0; lamp < LampCount; ++lamp) {
+      if (TableOf(widget()).CellRect(lamp).contains(point)) {
+        return Cell(lamp);
+      }
+    }
+    return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    return Grid()->hasFocus() ? Cell(Grid()->Mark()) : nullptr;
+    const std::optional<LampIndex> lamp = TableOf(widget()).FocusedLamp();
+    return lamp ? Cell(*lamp) : nullptr;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
     return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
@@ -146,13 +160,11 @@ class LampGridAccessible : public QAccessibleWidget, public QAccessibleTableInte
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
  private:
-  LampGrid* Grid() const { return static_cast<LampGrid*>(widget()); }
-
   // Made when first asked for and registered with Qt, as the interfaces of item views are.
   QAccessibleInterface* Cell(LampIndex lamp) const {
     QAccessible::Id& id = cells_[static_cast<std::size_t>(lamp)];
     if (id == 0) {
-      id = QAccessible::registerAccessibleInterface(new LampCell(Grid(), lamp));
+      id = QAccessible::registerAccessibleInterface(new LampCell(widget(), lamp));
     }
     return QAccessible::accessibleInterface(id);
   }
@@ -160,20 +172,42 @@ class LampGridAccessible : public QAccessibleWidget, public QAccessibleTableInte
   mutable std::array<QAccessible::Id, LampCount> cells_{};
 };
 
-QAccessibleInterface* LampGridFactory(const QString& class_name, QObject* object) {
-  if (class_name == QLatin1String(LampGrid::staticMetaObject.className())) {
-    return new LampGridAccessible(static_cast<LampGrid*>(object));
-  }
-  return nullptr;
+QAccessibleInterface* LampTableFactory(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  return widget != nullptr && dynamic_cast<LampTable*>(widget) != nullptr
+             ? new LampTableAccessible(widget)
+             : nullptr;
+}
+
+void Announce(QWidget* widget, QAccessible::Event type, LampIndex lamp) {
+  QAccessibleEvent event(widget, type);
+  event.setChild(LampGridCell(lamp));
+  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace
 
-void InstallLampGridAccessibility() {
+void InstallLampTableAccessibility() {
   [[maybe_unused]] static const bool installed = [] {
-    QAccessible::installFactory(LampGridFactory);
+    QAccessible::installFactory(LampTableFactory);
     return true;
   }();
+}
+
+void AnnounceLampFocus(QWidget* widget, LampIndex lamp) {
+  Announce(widget, QAccessible::Focus, lamp);
+}
+
+void AnnounceFocusedLampSoon(QWidget* widget) {
+  QTimer::singleShot(0, widget, [widget] {
+    if (const std::optional<LampIndex> lamp = TableOf(widget).FocusedLamp()) {
+      AnnounceLampFocus(widget, *lamp);
+    }
+  });
+}
+
+void AnnounceLampColour(QWidget* widget, LampIndex lamp) {
+  Announce(widget, QAccessible::NameChanged, lamp);
 }
 
 int LampGridCell(LampIndex lamp) {

@@ -20,9 +20,11 @@ class Toolkit {
   virtual void ShowError(QWidget* parent, const QString& text, const QString& title) = 0;
 
   // The chosen file name, or nothing when the user cancels. The filter is in Qt's form,
-  // "Description (*.pattern)".
-  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter) = 0;
-  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter) = 0;
+  // "Description (*.pattern)"; the dialog starts in `folder`, or where it likes when it is empty.
+  virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& filter,
+                                                const QString& folder) = 0;
+  virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& filter,
+                                                const QString& folder) = 0;
 
   // A whole number from `minimum` to `maximum`, starting at `value`; nothing when the user cancels.
   virtual std::optional<int> AskNumber(QWidget* parent, const QString& prompt, const QString& title,

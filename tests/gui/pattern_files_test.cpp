@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <filesystem>
 
 #include "support/form1_fixture.h"
 #include "support/temporary_folder.h"
@@ -93,6 +94,20 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
     EXPECT_FALSE(form1_->Viewer().isVisible());
     EXPECT_EQ(ViewerText().toStdString(), bytes);
   }
+}
+
+// Each dialog starts where the last file was picked, opened or saved; a cancel changes nothing.
+TEST_F(PatternFilesTest, FileDialogsStartInTheFolderOfTheLastFilePicked) {
+  std::filesystem::create_directories(folder_.Path("a"));
+  std::filesystem::create_directories(folder_.Path("b"));
+  Run("actionSave", PathOf("a/saved.bas"));
+  toolkit_.start_folders.clear();
+  Run("actionOpen", std::nullopt);
+  Run("actionImport", QString::fromStdString(folder_.Write("b/picked.bas", "")));
+  Run("actionSaveColourPattern", std::nullopt);
+  std::filesystem::remove_all(folder_.Path("b"));
+  Run("actionOpen", std::nullopt);  // the folder is gone: the dialog chooses
+  EXPECT_EQ(toolkit_.start_folders, QStringList({PathOf("a"), PathOf("a"), PathOf("b"), ""}));
 }
 
 }  // namespace

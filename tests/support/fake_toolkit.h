@@ -18,6 +18,7 @@ class FakeToolkit final : public Toolkit {
   std::deque<std::optional<int>> numbers;
   QStringList startable;  // every other program fails to start
   QStringList calls;
+  QStringList start_folders;  // where each file dialog started
 
   bool AskYesNo(QWidget*, const QString& prompt, const QString& title) override {
     return Record("question", prompt, title) && Next(answers, false);
@@ -28,12 +29,16 @@ class FakeToolkit final : public Toolkit {
   void ShowError(QWidget*, const QString& text, const QString& title) override {
     Record("error", text, title);
   }
-  std::optional<QString> ChooseSaveFile(QWidget*, const QString& filter) override {
+  std::optional<QString> ChooseSaveFile(QWidget*, const QString& filter,
+                                        const QString& folder) override {
     Record("save", filter);
+    start_folders << folder;
     return Next(file_names, std::optional<QString>());
   }
-  std::optional<QString> ChooseOpenFile(QWidget*, const QString& filter) override {
+  std::optional<QString> ChooseOpenFile(QWidget*, const QString& filter,
+                                        const QString& folder) override {
     Record("open", filter);
+    start_folders << folder;
     return Next(file_names, std::optional<QString>());
   }
   std::optional<int> AskNumber(QWidget*, const QString& prompt, const QString& title, int, int,
