@@ -1,11 +1,40 @@
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "core/app_info.h"
+#include "gui/editor_arguments.h"
 #include "gui/font_configuration.h"
 #include "gui/form1.h"
 #include "gui/qt_toolkit.h"
 
+namespace {
+
+// 0 when the text went out, 1 when standard output could not take it.
+int Print(const std::string& text) {
+  std::cout << text << std::flush;
+  return std::cout.good() ? 0 : 1;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Before anything that needs a display: --help and --version work without one.
+  const auto parsed =
+      glyphgrid::ParseEditorArguments(std::vector<std::string>(argv + 1, argv + argc));
+  if (const auto* error = std::get_if<glyphgrid::Error>(&parsed)) {
+    std::cerr << "glyphgrid: " << error->message << '\n' << glyphgrid::EditorUsageText();
+    return 2;
+  }
+  switch (std::get<glyphgrid::EditorArguments>(parsed).action) {
+    case glyphgrid::EditorAction::Help:
+      return Print(glyphgrid::EditorUsageText());
+    case glyphgrid::EditorAction::Version:
+      return Print(glyphgrid::EditorVersionText());
+    case glyphgrid::EditorAction::Run:
+      break;
+  }
   glyphgrid::FontConfigurationLoad font_configuration;
   QApplication app(argc, argv);
   QApplication::setApplicationName(glyphgrid::ApplicationTitle);

@@ -62,13 +62,15 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   CliOptions options;
   std::vector<std::string> positionals;
   ProfileArguments profile_arguments;
+  // profiles takes none of the options that read or change a pattern.
+  std::string pattern_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
       positionals.push_back(argument);
       continue;
     }
-    if (argument == "--help") {
+    if (argument == "--help" || argument == "-h") {
       options.action = CliAction::Help;
       return options;
     }
@@ -84,10 +86,13 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       continue;
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames") {
-      return Usage("unknown option " + Quoted(argument));
+      return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
       return Usage(argument + ": missing value");
+    }
+    if (pattern_option.empty()) {
+      pattern_option = argument;
     }
     const std::string& value = arguments[++i];
     if (argument == "--from") {
@@ -113,7 +118,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     }
   }
   if (positionals.empty()) {
-    return Usage("missing command (data, grid, planes, export or profiles)");
+    return Usage("missing command (data, grid, planes, export or profiles); see --help");
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
   if (!output && positionals[0] != "profiles") {
@@ -133,6 +138,9 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     if (positionals.size() > 1) {
       return Usage("profiles reads no file, got " + Quoted(positionals[1]));
     }
+    if (!pattern_option.empty()) {
+      return Usage("profiles takes no options, got " + pattern_option);
+    }
     return options;
   }
   if (positionals.size() > 2) {
@@ -145,10 +153,14 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   return options;
 }
 
-std::string UsageText() {
+std::string UsageSynopsis() {
   return "Usage: glyphgrid-cli (data|grid|planes|export) [--from planes|grid|data|export]\n"
          "                     [--op OP]... [--frames N] [profile options] [FILE]\n"
-         "       glyphgrid-cli profiles\n"
+         "       glyphgrid-cli profiles\n";
+}
+
+std::string UsageText() {
+  return UsageSynopsis() +
          "\n"
          "Reads one 8 x 8 lamp pattern from FILE (standard input when FILE is absent or \"-\"),\n"
          "then N times over applies the operations and prints the pattern.\n"
@@ -168,7 +180,7 @@ std::string UsageText() {
          "  --frames N     print N frames, 1 to " + std::to_string(MaxFrames) +
          " (default 1), applying the operations\n"
          "                 before each; grid and planes frames are separated by an empty line\n"
-         "  --help         print this help and exit\n"
+         "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +
          ProfileUsageText(Wrapped) +
