@@ -110,7 +110,7 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
        "", 2, "--zero: unknown value 'a\\x1eb' (expected yes or no)"},
       {"grid --op spin", "", 2,
        "--op 'spin': unknown operation (expected shift-up, shift-down, shift-left, shift-right, "
-       "cycle-all, cycle-lit, clear or click:X,Y)"},
+       "move-up, move-down,"},
       {"grid --op click:1e3,2", "", 2,
        "--op 'click:1e3,2': expected click:X,Y with X and Y finite decimal numbers"},
       {"grid --op click:1,", "", 2, "--op 'click:1,': expected"},
@@ -148,7 +148,7 @@ TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {
   EXPECT_TRUE(help.starts_with("Usage: glyphgrid-cli ")) << help;
   EXPECT_NE(help.find("  --op OP        an operation, repeatable, applied in the order given: "
                       "shift-up,\n                 shift-down, shift-left, shift-right, "
-                      "cycle-all, cycle-lit, clear,\n                 click:X,Y (a mouse press"),
+                      "move-up, move-down, move-left,"),
             std::string::npos)
       << help;
   std::ostream closed(nullptr);
