@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,10 +13,17 @@
 
 namespace {
 
-// 0 when the text went out, 1 when standard output could not take it.
+// 0 when the text went out; 1, with the reason, when standard output could not take it.
 int Print(const std::string& text) {
+  errno = 0;
   std::cout << text << std::flush;
-  return std::cout.good() ? 0 : 1;
+  if (std::cout.good()) {
+    return 0;
+  }
+  const int error = errno;
+  std::cerr << "glyphgrid: cannot write standard output"
+            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << '\n';
+  return 1;
 }
 
 }  // namespace

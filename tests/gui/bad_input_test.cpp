@@ -157,9 +157,10 @@ TEST(EditorArgumentsTest, AnsweredWithoutADisplay) {
       {"pattern.bas", 2, "glyphgrid: unexpected argument 'pattern.bas'"},
   };
   for (const auto& [arguments, status, printed] : runs) {
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                std::string(GLYPHGRID_EDITOR) + "' " + arguments + " >'" +
-                                folder.Path("out") + "' 2>'" + folder.Path("err") + "'";
+    const std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 '" +
+        std::string(GLYPHGRID_EDITOR) + "' " + arguments + " >'" + folder.Path("out") + "' 2>'" +
+        folder.Path("err") + "'";
     const int result = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, status) << arguments;
     EXPECT_TRUE(folder.Read(status == 0 ? "out" : "err").starts_with(printed)) << arguments;
