@@ -59,7 +59,8 @@ bench-startup: deps
 # A .deb of the editor and the CLI (Release, installed under /usr), and a check that installs it
 # and runs what it installed.
 PACKAGE_DIR ?= build-package
-package: deps
+package:
+	@scripts/install-deps --package
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(PACKAGE_DIR) -j $(JOBS)
 	cd $(PACKAGE_DIR) && cpack -G DEB
@@ -70,7 +71,8 @@ package-check: package
 # The core and glyphgrid-cli for 64-bit Windows, with mingw-w64; warnings are errors, since no
 # other build compiles the Windows branches.
 WINDOWS_DIR ?= build-windows
-windows: deps
+windows:
+	@scripts/install-deps --windows
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_GUI=OFF -DBUILD_TESTING=OFF \
 	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON

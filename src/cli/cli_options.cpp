@@ -68,13 +68,15 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   CliOptions options;
   std::vector<std::string> positionals;
   ProfileArguments profile_arguments;
+  // profiles takes none of the options that read or change a pattern.
+  std::string pattern_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
       positionals.push_back(argument);
       continue;
     }
-    if (argument == "--help") {
+    if (argument == "--help" || argument == "-h") {
       options.action = CliAction::Help;
       return options;
     }
@@ -91,10 +93,13 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
         argument != "--delay") {
-      return Usage("unknown option " + Quoted(argument));
+      return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
       return Usage(argument + ": missing value");
+    }
+    if (pattern_option.empty()) {
+      pattern_option = argument;
     }
     const std::string& value = arguments[++i];
     if (argument == "--from") {
@@ -123,7 +128,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     }
   }
   if (positionals.empty()) {
-    return Usage("missing command (data, grid, planes, export, document or profiles)");
+    return Usage("missing command (data, grid, planes, export, document or profiles); see --help");
   }
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
   if (!output && positionals[0] != "profiles") {
@@ -143,6 +148,9 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     if (positionals.size() > 1) {
       return Usage("profiles reads no file, got " + Quoted(positionals[1]));
     }
+    if (!pattern_option.empty()) {
+      return Usage("profiles takes no options, got " + pattern_option);
+    }
     return options;
   }
   if (positionals.size() > 2) {
@@ -155,11 +163,15 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   return options;
 }
 
-std::string UsageText() {
+std::string UsageSynopsis() {
   return "Usage: glyphgrid-cli (data|grid|planes|export|document)\n"
          "                     [--from planes|grid|data|export|document] [--op OP]...\n"
          "                     [--frames N] [--delay MS] [profile options] [FILE]\n"
-         "       glyphgrid-cli profiles\n"
+         "       glyphgrid-cli profiles\n";
+}
+
+std::string UsageText() {
+  return UsageSynopsis() +
          "\n"
          "Reads the frames of an 8 x 8 lamp animation from FILE (standard input when FILE is "
          "absent\n"
@@ -187,7 +199,7 @@ std::string UsageText() {
          std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
          " (default: the input's, or " + std::to_string(StartDefaultDelay) +
          ")\n"
-         "  --help         print this help and exit\n"
+         "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +
          ProfileUsageText(Wrapped) +

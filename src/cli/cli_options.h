@@ -38,4 +38,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
 // The text that --help prints.
 std::string UsageText();
 
+// Its first lines, the forms of the command line.
+std::string UsageSynopsis();
+
 }  // namespace glyphgrid

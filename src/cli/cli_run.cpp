@@ -83,7 +83,12 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
            std::ostream& out, std::ostream& err) {
   const std::variant<CliOptions, Error> parsed = ParseCliOptions(arguments);
   if (const Error* error = std::get_if<Error>(&parsed)) {
-    return Fail(err, *error);
+    const int status = Fail(err, *error);
+    // Called with nothing, the tool says how it is called.
+    if (arguments.empty()) {
+      err << UsageSynopsis();
+    }
+    return status;
   }
   const CliOptions& options = std::get<CliOptions>(parsed);
   bool written = true;

@@ -11,7 +11,7 @@ namespace glyphgrid {
 // A whole-pattern operation that users and scripts call by name. The editor's menus, the
 // command-line tool's --op names and its help all come from PatternOperations.
 struct PatternOperation {
-  enum class Group { Shift, Cycle, Clear };
+  enum class Group { Shift, Move, Scroll, Turn, Colour, Clear };
 
   std::string_view name;      // the command-line name, "shift-up"
   std::string_view caption;   // the menu caption, "&" before its access key: "Shift &Up"

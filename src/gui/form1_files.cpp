@@ -2,6 +2,7 @@
 
 #include "core/colour_planes.h"
 #include "core/data_text.h"
+#include "core/opened_pattern.h"
 #include "core/text_file.h"
 #include "gui/file_choice.h"
 #include "gui/form1.h"
@@ -78,7 +79,7 @@ void Form1::LoadPattern() {
   // Every byte is one character.
   Viewer().SetText(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
   setWindowTitle(FileCaption(file->name.toUpper()));
-  ChangeLamps("Open", [&bytes](LampMatrix& lamps) { ApplyColourPlanes(bytes, lamps); });
+  ChangeLamps("Open", [&bytes](LampMatrix& lamps) { ApplyOpenedPattern(bytes, lamps); });
 }
 
 }  // namespace glyphgrid

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include "core/click_editing.h"
 #include "core/colour_cycles.h"
 #include "core/lamp_geometry.h"
+#include "core/pattern_operations.h"
 #include "core/pattern_shifts.h"
 #include "support/patterns.h"
 
@@ -30,6 +32,49 @@ TEST(PatternOperationsTest, CycleExamples) {
     LampMatrix lamps = FromGrid(before);
     operation(lamps);
     EXPECT_EQ(lamps, FromGrid(after)) << "from\n" << before;
+  }
+}
+
+// Each transform by its command-line name, on a pattern that no flip or turn maps onto itself
+// (its eight rows written on one line, top row first), and how many runs of it give back any
+// pattern of red and grey lamps (negative: how many leave every lamp grey).
+TEST(PatternOperationsTest, TransformExamples) {
+  const auto rows = [](std::string lamps) {
+    for (std::size_t row = 1; row < LampsPerRow; ++row) {
+      lamps.insert(row * (LampsPerRow + 1) - 1, 1, '\n');
+    }
+    return FromGrid(lamps);
+  };
+  const char* before = "RRG.....R.......O..............................................G";
+  const std::tuple<const char*, int, const char*> examples[] = {
+      {"flip-horizontal", 2, ".....GRR.......R.......O................................G......."},
+      {"flip-vertical", 2, ".......G................................O.......R.......RRG....."},
+      {"rotate-clockwise", 4, ".....ORR.......R.......G................................G......."},
+      {"rotate-anticlockwise", 4,
+       ".......G................................G.......R.......RRO....."},
+      {"invert", 2, "...RRRRR.RRRRRRR.RRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRRR."},
+      {"move-up", -8, "R.......O..............................................G........"},
+      {"move-down", -8, "........RRG.....R.......O......................................."},
+      {"move-left", -8, "RG............................................................G."},
+      {"move-right", -8, ".RRG.....R.......O.............................................."},
+      {"scroll-up", 8, "R.......O..............................................GRRG....."},
+      {"scroll-down", 8, ".......GRRG.....R.......O......................................."},
+      {"scroll-left", 8, "RG.....R.......R.......O......................................G."},
+      {"scroll-right", 8, ".RRG.....R.......O......................................G......."},
+  };
+  std::mt19937 random(7);
+  for (const auto& [name, period, after] : examples) {
+    const PatternOperation* operation = FindPatternOperation(name);
+    ASSERT_NE(operation, nullptr) << name;
+    LampMatrix lamps = rows(before);
+    operation->apply(lamps);
+    EXPECT_EQ(lamps, rows(after)) << name;
+    lamps = RandomPattern(random, 2);
+    const LampMatrix old = lamps;
+    for (int run = 0; run < std::abs(period); ++run) {
+      operation->apply(lamps);
+    }
+    EXPECT_EQ(lamps, period > 0 ? old : LampMatrix()) << name << " " << period;
   }
 }
 

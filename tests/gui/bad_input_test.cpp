@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 
 #include "support/form1_fixture.h"
@@ -141,6 +143,29 @@ TEST_F(PermissionsTest, AnUnreadableFileAndAReadOnlyFolderAreReported) {
   const QString read_only = QString(folder) + "/read-only/new.bas";
   EXPECT_TRUE(ErrorOf("actionSaveColourPattern", read_only)
                   .startsWith("error|Cannot save \"" + read_only + "\": "));
+}
+
+// The editor's executable with no display to connect to: what needs none must not need one, and
+// a usage error must end it before it tries.
+TEST(EditorArgumentsTest, AnsweredWithoutADisplay) {
+  const TemporaryFolder folder;
+  // arguments, exit status, the start of what it prints (on standard error for status 2)
+  const std::tuple<std::string, int, std::string> runs[] = {
+      {"--version", 0, "glyphgrid 1.0.0\n"},
+      {"-platform offscreen -h", 0, "Usage: glyphgrid "},
+      {"--colour", 2, "glyphgrid: unknown option '--colour'\nUsage: glyphgrid "},
+      {"pattern.bas", 2, "glyphgrid: unexpected argument 'pattern.bas'"},
+  };
+  for (const auto& [arguments, status, printed] : runs) {
+    const std::string command =
+        "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 20 '" +
+        std::string(GLYPHGRID_EDITOR) + "' " + arguments + " >'" + folder.Path("out") + "' 2>'" +
+        folder.Path("err") + "'";
+    const int result = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, status) << arguments;
+    EXPECT_TRUE(folder.Read(status == 0 ? "out" : "err").starts_with(printed)) << arguments;
+    EXPECT_EQ(folder.Read(status == 0 ? "err" : "out"), "") << arguments;
+  }
 }
 
 }  // namespace

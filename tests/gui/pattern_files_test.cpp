@@ -82,6 +82,11 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
       {"nul.bas", std::string(4, '\0'), two_lines},
       {"big.bas", std::string(MaxPatternTextSize, '1'),
        "OOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO\nOOOOOOOO"},
+      // A saved DATA line, white space after it, sets every lamp; one that is not exactly that is
+      // read as planes.
+      {"saved.bas", TopLeftLit.toStdString() + "\r\n \t\n", TopLeft},
+      {"two.bas", TopLeftLit.toStdString() + "\n" + TopLeftLit.toStdString(),
+       "........\n........\n........\n........\n........\n........\n........\n........"},
   };
   form1_->SetLamps(
       FromGrid("........\n.G......\n........\n........\n........\n........\n........\n........"),
