@@ -9,6 +9,7 @@
 #include "cli/profile_options.h"
 #include "cli/quoted.h"
 #include "core/app_info.h"
+#include "core/profile_export.h"
 
 namespace glyphgrid {
 
@@ -45,11 +46,21 @@ Error WriteFailure() {
                      : "cannot write standard output"};
 }
 
-// Each frame is written as it is made, so memory does not grow with the number of frames.
-bool WriteFrames(const CliOptions& options, LampMatrix lamps, std::ostream& out) {
+// Each frame is written as it is made, so memory does not grow with the number of frames. The
+// first export that leaves a colour out says so in one line on `err`.
+bool WriteFrames(const CliOptions& options, LampMatrix lamps, std::ostream& out,
+                 std::ostream& err) {
+  bool warned = false;
   for (int frame = 0; frame < options.frames; ++frame) {
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
+    }
+    if (options.output == PatternFormat::Export && !warned) {
+      if (const std::optional<std::string> left_out = LeftOutColours(lamps, options.profile)) {
+        err << "glyphgrid-cli: warning: " << *left_out
+            << (options.frames > 1 ? " (frame " + std::to_string(frame + 1) + ")" : "") << '\n';
+        warned = true;
+      }
     }
     if (frame > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) {
       return false;
@@ -91,7 +102,7 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
       if (const Error* error = std::get_if<Error>(&pattern)) {
         return Fail(err, *error);
       }
-      written = WriteFrames(options, std::get<LampMatrix>(pattern), out);
+      written = WriteFrames(options, std::get<LampMatrix>(pattern), out, err);
       break;
     }
   }

@@ -110,17 +110,15 @@ LampColour ColourOf(bool red, bool green) {
   return green ? LampGreen : LampGrey;
 }
 
-}  // namespace
+// The most numbers a text any profile reads can hold: every unit and a C array's size.
+constexpr std::size_t MaxNumbers = MaxUnitCount + 1;
 
-std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
-  if (std::optional<Error> error = CheckProfile(profile)) {
-    return *error;
-  }
-  std::variant<Tokens, Error> tokens = TokenizeExport(text, profile.syntax == Syntax::Hex);
-  if (const Error* error = std::get_if<Error>(&tokens)) {
-    return *error;
-  }
-  std::variant<Values, Error> listed = ValuesOf(std::get<Tokens>(tokens));
+std::variant<Tokens, Error> Tokenize(std::string_view text, const WiringProfile& profile) {
+  return TokenizeExport(text, profile.syntax == Syntax::Hex, MaxNumbers);
+}
+
+std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringProfile& profile) {
+  std::variant<Values, Error> listed = ValuesOf(tokens);
   if (const Error* error = std::get_if<Error>(&listed)) {
     return *error;
   }
@@ -135,7 +133,7 @@ std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const Wirin
   }
   if (profile.zero && values.back()->value != 0) {
     return At(*values.back(), "the last value is always 0 for " + label + ", found " +
-                                  std::string(values.back()->text));
+                                  ShownToken(values.back()->text));
   }
   bool red[LampCount] = {};
   bool green[LampCount] = {};
@@ -161,18 +159,81 @@ std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const Wirin
   return lamps;
 }
 
+std::variant<LampMatrix, Error> ReadText(const std::variant<Tokens, Error>& tokens,
+                                         const WiringProfile& profile) {
+  if (const Error* error = std::get_if<Error>(&tokens)) {
+    return *error;
+  }
+  return ReadTokens(std::get<Tokens>(tokens), profile);
+}
+
+// The syntax the text is written in, as far as its marks and words tell: C's braces, Python's
+// brackets or bytes( ), BASIC's DATA; Any for a bare list of numbers.
+enum class Family { C, Python, Basic, Any };
+
+Family FamilyOf(const Tokens& tokens) {
+  const auto has = [&tokens](auto predicate) { return std::ranges::any_of(tokens, predicate); };
+  if (has([](const ExportToken& t) { return IsMark(t, '{'); })) {
+    return Family::C;
+  }
+  if (has([](const ExportToken& t) {
+        return IsMark(t, '[') || (t.kind == Kind::Word && t.text == "bytes");
+      })) {
+    return Family::Python;
+  }
+  return has(IsDataKeyword) ? Family::Basic : Family::Any;
+}
+
+bool InFamily(Syntax syntax, Family family) {
+  switch (family) {
+    case Family::C:
+      return IsCSyntax(syntax);
+    case Family::Python:
+      return syntax == Syntax::Python;
+    case Family::Basic:
+      return syntax == Syntax::BasicBinary || syntax == Syntax::BasicHex ||
+             syntax == Syntax::BasicDecimal;
+    case Family::Any:
+      break;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
+  if (std::optional<Error> error = CheckProfile(profile)) {
+    return *error;
+  }
+  return ReadText(Tokenize(text, profile), profile);
+}
+
+// The text is tokenised once for every preset (none reads bare hexadecimal), and once more only
+// when the preferred profile does.
 std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
                                                       const WiringProfile& preferred) {
-  std::variant<LampMatrix, Error> first = ImportPattern(text, preferred);
+  if (std::optional<Error> error = CheckProfile(preferred)) {
+    return *error;
+  }
+  const std::variant<Tokens, Error> tokens = TokenizeExport(text, false, MaxNumbers);
+  const std::variant<LampMatrix, Error> first = preferred.syntax == Syntax::Hex
+                                                    ? ReadText(Tokenize(text, preferred), preferred)
+                                                    : ReadText(tokens, preferred);
   if (const LampMatrix* lamps = std::get_if<LampMatrix>(&first)) {
     return ImportedPattern{*lamps, ProfileLabel(preferred)};
   }
   std::vector<ImportedPattern> readings;
-  for (const ProfilePreset& preset : ProfilePresets()) {
-    const std::variant<LampMatrix, Error> read = ImportPattern(text, preset.profile);
-    const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
-    if (lamps && std::ranges::find(readings, *lamps, &ImportedPattern::lamps) == readings.end()) {
-      readings.push_back({*lamps, std::string(preset.name)});
+  if (const Tokens* list = std::get_if<Tokens>(&tokens)) {
+    const Family family = FamilyOf(*list);
+    for (const ProfilePreset& preset : ProfilePresets()) {
+      if (!InFamily(preset.profile.syntax, family)) {
+        continue;
+      }
+      const std::variant<LampMatrix, Error> read = ReadTokens(*list, preset.profile);
+      const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
+      if (lamps && std::ranges::find(readings, *lamps, &ImportedPattern::lamps) == readings.end()) {
+        readings.push_back({*lamps, std::string(preset.name)});
+      }
     }
   }
   if (readings.size() == 1) {

@@ -24,7 +24,8 @@ struct ImportedPattern {
 };
 
 // Reads with `preferred`; when that fails, with the only preset that reads the text (presets that
-// read it into the same lamps count as one). An error when none or several do.
+// read it into the same lamps count as one). Only presets of the text's syntax are tried when it
+// shows one: braces C, brackets or bytes( ) Python, DATA BASIC. An error when none or several do.
 std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
                                                       const WiringProfile& preferred);
 
