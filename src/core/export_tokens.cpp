@@ -70,8 +70,8 @@ std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
 
 class Tokenizer {
  public:
-  Tokenizer(std::string_view text, bool bare_hex, std::size_t max_numbers)
-      : text_(text), bare_hex_(bare_hex), max_numbers_(max_numbers) {
+  Tokenizer(std::string_view text, bool bare_hex, std::size_t max_tokens)
+      : text_(text), bare_hex_(bare_hex), max_tokens_(max_tokens) {
     at_ = line_start_ = text.size() - WithoutByteOrderMark(text).size();
   }
 
@@ -88,6 +88,10 @@ class Tokenizer {
           return Fail("the comment that starts here is not closed with */");
         }
         Advance(end + 2 - at_);
+      } else if (tokens_.size() == max_tokens_) {
+        // No profile reads so long a text: a huge paste ends here, not at its end.
+        return Fail("more numbers, words and marks than any export holds (" +
+                    std::to_string(max_tokens_) + ")");
       } else if (Marks.find(c) != std::string_view::npos) {
         Emit(ExportToken::Kind::Mark, 1, 0);
       } else if (IsIdentifierPart(c) || c == '&') {
@@ -111,10 +115,6 @@ class Tokenizer {
         }
         if (*value > MaxUnitValue) {
           return Fail(ShownToken(run) + " is over 255");
-        }
-        // Past this no profile can read the text: a huge list ends here, not at its end.
-        if (++numbers_ > max_numbers_) {
-          return Fail("more numbers than any export holds (" + std::to_string(max_numbers_) + ")");
         }
         Emit(ExportToken::Kind::Number, run.size(), *value);
       } else {
@@ -166,8 +166,7 @@ class Tokenizer {
 
   std::string_view text_;
   bool bare_hex_;
-  std::size_t max_numbers_;
-  std::size_t numbers_ = 0;
+  std::size_t max_tokens_;
   std::size_t at_ = 0;
   std::size_t line_start_ = 0;
   int line_ = 1;
@@ -206,8 +205,8 @@ std::string TextPosition(int line, int column) {
 }
 
 std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex,
-                                                             std::size_t max_numbers) {
-  return Tokenizer(text, bare_hex, max_numbers).Run();
+                                                             std::size_t max_tokens) {
+  return Tokenizer(text, bare_hex, max_tokens).Run();
 }
 
 }  // namespace glyphgrid

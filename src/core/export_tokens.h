@@ -39,8 +39,8 @@ std::string ShownToken(std::string_view text);
 // &B, &H, 0x or 0b literals, any case, Arduino's B00111100, or decimal; with `bare_hex` a number
 // without a prefix is hexadecimal, and 0b and B are no prefix. An error names the line and
 // column: a character that starts no token, a literal that is no number, a value over 255, a
-// comment left open, more than `max_numbers` numbers (reading stops there).
+// comment left open, more than `max_tokens` tokens (reading stops there).
 std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex,
-                                                             std::size_t max_numbers);
+                                                             std::size_t max_tokens);
 
 }  // namespace glyphgrid

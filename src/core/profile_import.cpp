@@ -110,11 +110,12 @@ LampColour ColourOf(bool red, bool green) {
   return green ? LampGreen : LampGrey;
 }
 
-// The most numbers a text any profile reads can hold: every unit and a C array's size.
-constexpr std::size_t MaxNumbers = MaxUnitCount + 1;
+// Far more tokens than any text a profile reads holds (every unit with its comma and a DATA word,
+// a declaration's words and marks), so that a huge paste costs no more than a short one.
+constexpr std::size_t MaxTokens = 8 * MaxUnitCount;
 
 std::variant<Tokens, Error> Tokenize(std::string_view text, const WiringProfile& profile) {
-  return TokenizeExport(text, profile.syntax == Syntax::Hex, MaxNumbers);
+  return TokenizeExport(text, profile.syntax == Syntax::Hex, MaxTokens);
 }
 
 std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringProfile& profile) {
@@ -215,7 +216,7 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
   if (std::optional<Error> error = CheckProfile(preferred)) {
     return *error;
   }
-  const std::variant<Tokens, Error> tokens = TokenizeExport(text, false, MaxNumbers);
+  const std::variant<Tokens, Error> tokens = TokenizeExport(text, false, MaxTokens);
   const std::variant<LampMatrix, Error> first = preferred.syntax == Syntax::Hex
                                                     ? ReadText(Tokenize(text, preferred), preferred)
                                                     : ReadText(tokens, preferred);
