@@ -83,6 +83,10 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   inverted.zero = true;
   WiringProfile renamed = Preset("c-rows");
   renamed.name = "heart";
+  WiringProfile header = renamed;
+  header.header = true;
+  WiringProfile python = renamed;
+  python.syntax = Syntax::Python;
   const std::tuple<Step, WiringProfile, const char*> steps[] = {
       {[](QWidget*) {}, Preset("basic"), "basic"},
       {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
@@ -105,7 +109,11 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
          QTest::keyClicks(Find<QLineEdit>(dialog, "nameEdit"), "\b\b\b\b\b\b\bheart");
        },
        renamed, "c-rows"},
-      {preset("Custom"), renamed, "Custom"},
+      {check("headerBox", true), header, "c-rows"},
+      // Off C the box is off and stays checked for the next C syntax.
+      {choose("syntaxBox", "python"), python, "Custom"},
+      {choose("syntaxBox", "c-hex"), header, "c-rows"},
+      {preset("Custom"), header, "Custom"},
   };
   std::unique_ptr<ExportDialog> dialog = NewDialog();
   for (const auto& [step, profile, listed] : steps) {
@@ -119,7 +127,49 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   EXPECT_TRUE(Preview(dialog.get()).startsWith("name 'heart-' is not an identifier"));
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "copyButton")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "saveButton")->isEnabled());
-  EXPECT_EQ(NewDialog()->Profile(), renamed);
+  EXPECT_EQ(NewDialog()->Profile(), header);
+}
+
+// Settings are text anyone can edit: a value too long, a keyword for a name or header off C
+// gives the basic preset at once; settings from before the header option keep their profile.
+TEST_F(ExportDialogTest, BadSettingsFallBackToBasic) {
+  WiringProfile header = Preset("c-rows");
+  header.header = true;
+  const std::tuple<const char*, QVariant, WiringProfile> cases[] = {
+      {"name", QString(1000000, 'x'), Preset("basic")},
+      {"scan", QString(1000000, 'r'), Preset("basic")},
+      {"name", "int", Preset("basic")},
+      {"syntax", "python", Preset("basic")},
+      {"progmem", "maybe", Preset("basic")},
+      {"header", QVariant(), Preset("c-rows")},
+  };
+  for (const auto& [key, value, profile] : cases) {
+    SaveExportProfile(header);
+    if (value.isValid()) {
+      QSettings().setValue(QStringLiteral("export/") + key, value);
+    } else {
+      QSettings().remove(QStringLiteral("export/") + key);
+    }
+    EXPECT_EQ(NewDialog()->Profile(), profile) << key;
+  }
+}
+
+// What the export leaves out of the pattern, or asks of the compiler, shows below the preview.
+TEST_F(ExportDialogTest, NoticeTellsWhatTheExportLeavesOutOrNeeds) {
+  WiringProfile binary = Preset("ht16k33");
+  binary.syntax = Syntax::CBinary;
+  const std::pair<WiringProfile, QString> cases[] = {
+      {Preset("basic"), "Note: basic writes the red plane only: the green of 4 lamps is left out."},
+      {Preset("ht16k33"), ""},
+      {binary, "c-binary's 0b literals need C23 or C++14"},
+  };
+  for (const auto& [profile, text] : cases) {
+    SaveExportProfile(profile);
+    std::unique_ptr<ExportDialog> dialog = NewDialog();
+    const QLabel* notice = Find<QLabel>(dialog.get(), "notice");
+    EXPECT_EQ(notice->text().left(text.size()), text);
+    EXPECT_EQ(notice->isVisibleTo(dialog.get()), !text.isEmpty()) << notice->text().toStdString();
+  }
 }
 
 // The pointed lamp's byte and bit, worked out by hand, and the digits marked in the preview.
@@ -195,12 +245,13 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
 TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
   const LampMatrix sample = FromGrid(Sample);
   const std::string ht16k33 = ExportText(sample, Preset("ht16k33"));
-  const QString ambiguous = "reads as ht16k33 and as micropython, which give different patterns.";
+  const QString ambiguous = "reads as c-rows and as c-columns, which give different patterns.";
   const std::tuple<const char*, std::string, const char*, QString> cases[] = {
       {"c-rows", ExportText(sample, Preset("c-rows")), SampleRed, ""},
       {"c-rows", ExportText(sample, Preset("basic")), SampleRed, ""},
       {"ht16k33", ht16k33, Sample, ""},
-      {"basic", ht16k33, nullptr, ambiguous},
+      {"basic", ht16k33, Sample, ""},
+      {"basic", ExportText(sample, Preset("c-rows")), nullptr, ambiguous},
       {"basic", "DATA 1, 2", nullptr,
        "does not read as basic (expected 9 values for basic, found 2) "
        "nor as any preset."},
