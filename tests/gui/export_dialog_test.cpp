@@ -85,8 +85,6 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   renamed.name = "heart";
   WiringProfile header = renamed;
   header.header = true;
-  WiringProfile python = renamed;
-  python.syntax = Syntax::Python;
   const std::tuple<Step, WiringProfile, const char*> steps[] = {
       {[](QWidget*) {}, Preset("basic"), "basic"},
       {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
@@ -110,9 +108,6 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
        },
        renamed, "c-rows"},
       {check("headerBox", true), header, "c-rows"},
-      // Off C the box is off and stays checked for the next C syntax.
-      {choose("syntaxBox", "python"), python, "Custom"},
-      {choose("syntaxBox", "c-hex"), header, "c-rows"},
       {preset("Custom"), header, "Custom"},
   };
   std::unique_ptr<ExportDialog> dialog = NewDialog();
@@ -130,45 +125,26 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   EXPECT_EQ(NewDialog()->Profile(), header);
 }
 
-// Settings are text anyone can edit: a value too long, a keyword for a name or header off C
-// gives the basic preset at once; settings from before the header option keep their profile.
-TEST_F(ExportDialogTest, BadSettingsFallBackToBasic) {
+// A settings file is text anyone can edit: a huge or invalid value gives the basic preset at
+// once; settings from before the header option keep their profile. The notice follows.
+TEST_F(ExportDialogTest, BadSettingsFallBackToBasicAndTheNoticeFollows) {
   WiringProfile header = Preset("c-rows");
   header.header = true;
   const std::tuple<const char*, QVariant, WiringProfile> cases[] = {
       {"name", QString(1000000, 'x'), Preset("basic")},
-      {"scan", QString(1000000, 'r'), Preset("basic")},
       {"name", "int", Preset("basic")},
-      {"syntax", "python", Preset("basic")},
-      {"progmem", "maybe", Preset("basic")},
       {"header", QVariant(), Preset("c-rows")},
   };
   for (const auto& [key, value, profile] : cases) {
     SaveExportProfile(header);
-    if (value.isValid()) {
-      QSettings().setValue(QStringLiteral("export/") + key, value);
-    } else {
-      QSettings().remove(QStringLiteral("export/") + key);
-    }
-    EXPECT_EQ(NewDialog()->Profile(), profile) << key;
-  }
-}
-
-// What the export leaves out of the pattern, or asks of the compiler, shows below the preview.
-TEST_F(ExportDialogTest, NoticeTellsWhatTheExportLeavesOutOrNeeds) {
-  WiringProfile binary = Preset("ht16k33");
-  binary.syntax = Syntax::CBinary;
-  const std::pair<WiringProfile, QString> cases[] = {
-      {Preset("basic"), "Note: basic writes the red plane only: the green of 4 lamps is left out."},
-      {Preset("ht16k33"), ""},
-      {binary, "c-binary's 0b literals need C23 or C++14"},
-  };
-  for (const auto& [profile, text] : cases) {
-    SaveExportProfile(profile);
+    QSettings settings;
+    value.isValid() ? settings.setValue(QStringLiteral("export/") + key, value)
+                    : settings.remove(QStringLiteral("export/") + key);
     std::unique_ptr<ExportDialog> dialog = NewDialog();
-    const QLabel* notice = Find<QLabel>(dialog.get(), "notice");
-    EXPECT_EQ(notice->text().left(text.size()), text);
-    EXPECT_EQ(notice->isVisibleTo(dialog.get()), !text.isEmpty()) << notice->text().toStdString();
+    EXPECT_EQ(dialog->Profile(), profile) << key;
+    EXPECT_EQ(Find<QLabel>(dialog.get(), "notice")->text().toStdString(),
+              "Note: " + ProfileLabel(profile) +
+                  " writes the red plane only: the green of 4 lamps is left out.");
   }
 }
 
