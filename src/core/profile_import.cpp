@@ -224,18 +224,29 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
     return ImportedPattern{*lamps, ProfileLabel(preferred)};
   }
   std::vector<ImportedPattern> readings;
+  std::vector<bool> of_syntax;  // whether some preset of the text's syntax gives each reading
   if (const Tokens* list = std::get_if<Tokens>(&tokens)) {
     const Family family = FamilyOf(*list);
     for (const ProfilePreset& preset : ProfilePresets()) {
-      if (!InFamily(preset.profile.syntax, family)) {
-        continue;
-      }
       const std::variant<LampMatrix, Error> read = ReadTokens(*list, preset.profile);
       const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
-      if (lamps && std::ranges::find(readings, *lamps, &ImportedPattern::lamps) == readings.end()) {
+      if (!lamps) {
+        continue;
+      }
+      const auto found = std::ranges::find(readings, *lamps, &ImportedPattern::lamps);
+      const bool fits = InFamily(preset.profile.syntax, family);
+      if (found == readings.end()) {
         readings.push_back({*lamps, std::string(preset.name)});
+        of_syntax.push_back(fits);
+      } else if (fits) {
+        of_syntax[static_cast<std::size_t>(found - readings.begin())] = true;
       }
     }
+  }
+  // Presets that read the text differently: its syntax decides when it leaves one.
+  if (std::ranges::count(of_syntax, true) == 1) {
+    return readings[static_cast<std::size_t>(std::ranges::find(of_syntax, true) -
+                                             of_syntax.begin())];
   }
   if (readings.size() == 1) {
     return readings.front();
