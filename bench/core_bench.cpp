@@ -9,6 +9,8 @@
 #include "core/colour_planes.h"
 #include "core/data_text.h"
 #include "core/pattern_shifts.h"
+#include "core/profile_import.h"
+#include "core/profile_presets.h"
 #include "targets.h"
 
 namespace glyphgrid {
@@ -89,6 +91,48 @@ BENCHMARK(BM_ReadWorstColourPlanes)
     ->Arg(1024 * 1024)
     ->Unit(benchmark::kMicrosecond);
 
+// Paste Pattern and Import on the largest text the editor accepts, in the shapes that cost the
+// importer most: words it keeps as tokens, a C array of separators, one long comment, a list of
+// numbers longer than any export, and a last value of a million digits that messages quote.
+const std::string_view ImportShapes[] = {"words", "commas", "comment", "numbers", "literal"};
+
+std::string ImportText(std::int64_t shape) {
+  constexpr std::size_t size = MaxPatternTextSize;
+  switch (shape) {
+    case 0: {
+      std::string text;
+      while (text.size() + 2 <= size) {
+        text += "a ";
+      }
+      return text;
+    }
+    case 1:
+      return "x[] = {" + std::string(size - 8, ',') + "}";
+    case 2:
+      return "/*" + std::string(size - 4, ' ') + "*/";
+    case 3: {
+      std::string text;
+      while (text.size() + 2 <= size) {
+        text += "1 ";
+      }
+      return text;
+    }
+    default: {
+      const std::string data = "DATA 1, 2, 3, 4, 5, 6, 7, 8, ";
+      return data + std::string(size - data.size() - 1, '0') + "9";
+    }
+  }
+}
+
+void BM_ImportLargestText(benchmark::State& state) {
+  const std::string text = ImportText(state.range(0));
+  state.SetLabel(std::string(ImportShapes[state.range(0)]));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ImportAnyProfile(text, ProfilePresets().front().profile));
+  }
+}
+BENCHMARK(BM_ImportLargestText)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace glyphgrid
 
@@ -103,5 +147,9 @@ int main(int argc, char** argv) {
   }
   targets.push_back(
       {"BM_ReadWorstColourPlanes/1048576", "BM_ReadWorstColourPlanes/262144", 4.5, 5e6});
+  // Paste must not freeze the editor: the largest text in under 100 ms, whatever its shape.
+  for (int shape = 0; shape < 5; ++shape) {
+    targets.push_back({"BM_ImportLargestText/" + std::to_string(shape), "", 0, 100e6});
+  }
   return glyphgrid::RunWithTargets(argc, argv, targets);
 }

@@ -1,6 +1,6 @@
-// Any text read as an export with a profile chosen by the first bytes: what reads comes out again
-// as the same lamps when exported and read back, and an export of any pattern the profile can
-// express reads back as that pattern.
+// Any text read as an export with a profile chosen by the first bytes, and with any preset that
+// reads it: what reads comes out again as the same lamps when exported and read back, and an
+// export of any pattern the profile can express reads back as that pattern.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -42,10 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   profile.invert = data[0] & 8;
   profile.zero = data[0] & 16;
   profile.syntax = static_cast<Syntax>(data[2] % 7);
+  profile.header = IsCSyntax(profile.syntax) && (data[0] & 32);
+  profile.progmem = IsCSyntax(profile.syntax) && (data[0] & 64);
   if (CheckProfile(profile)) {
     std::abort();
   }
   const std::string_view text(reinterpret_cast<const char*>(data) + 3, size - 3);
+  const std::variant<ImportedPattern, Error> any = ImportAnyProfile(text, profile);
+  if (const Error* error = std::get_if<Error>(&any); error && error->message.empty()) {
+    std::abort();
+  }
   const std::variant<LampMatrix, Error> read = ImportPattern(text, profile);
   if (const LampMatrix* lamps = std::get_if<LampMatrix>(&read)) {
     const std::variant<LampMatrix, Error> again =

@@ -9,6 +9,7 @@
 #include "cli/profile_options.h"
 #include "cli/quoted.h"
 #include "core/app_info.h"
+#include "core/profile_export.h"
 
 namespace glyphgrid {
 
@@ -49,14 +50,17 @@ Error WriteFailure() {
 
 // Each input frame with the operations applied once, or the one input frame N times over with the
 // operations applied before each. Every frame but a document's is written as it is made, so
-// memory does not grow with the number of frames.
-bool WriteFrames(const CliOptions& options, const Document& input, std::ostream& out) {
+// memory does not grow with the number of frames. The first export that leaves a colour out says
+// so in one line on `err`.
+bool WriteFrames(const CliOptions& options, const Document& input, std::ostream& out,
+                 std::ostream& err) {
   const Animation& frames = input.animation;
   const bool several = frames.FrameCount() > 1;
   const bool document = options.output == PatternFormat::Document;
   std::vector<Frame> made;
   LampMatrix lamps = frames.At(0).Lamps();
   const int count = several ? frames.FrameCount() : options.frames.value_or(1);
+  bool warned = false;
   for (int index = 0; index < count; ++index) {
     const Frame& source = frames.At(several ? index : 0);
     if (several) {
@@ -64,6 +68,13 @@ bool WriteFrames(const CliOptions& options, const Document& input, std::ostream&
     }
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
+    }
+    if (options.output == PatternFormat::Export && !warned) {
+      if (const std::optional<std::string> left_out = LeftOutColours(lamps, options.profile)) {
+        err << "glyphgrid-cli: warning: " << *left_out
+            << (count > 1 ? " (frame " + std::to_string(index + 1) + ")" : "") << '\n';
+        warned = true;
+      }
     }
     if (document) {
       made.emplace_back(lamps, options.delay.value_or(source.Delay()));
@@ -118,7 +129,7 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
                           "--frames repeats one frame, but the input holds " +
                               std::to_string(document.animation.FrameCount()) + " frames"});
       }
-      written = WriteFrames(options, document, out);
+      written = WriteFrames(options, document, out, err);
       break;
     }
   }

@@ -9,7 +9,7 @@ namespace glyphgrid {
 
 namespace {
 
-constexpr std::string_view InvertOption = "--invert";
+constexpr std::string_view FlagOptions[] = {"--invert", "--header", "--progmem"};
 constexpr std::string_view ProfileOption = "--profile";
 constexpr std::string_view ValueOptions[] = {ProfileOption, "--scan",   "--first", "--msb",
                                              "--planes",    "--syntax", "--zero",  "--name"};
@@ -61,6 +61,10 @@ std::optional<Error> Apply(const std::string& option, const std::string& value,
   }
   if (option == "--name") {
     profile.name = value;
+  } else if (option == "--header") {
+    profile.header = true;
+  } else if (option == "--progmem") {
+    profile.progmem = true;
   } else {
     profile.invert = true;
   }
@@ -72,7 +76,7 @@ std::optional<Error> Apply(const std::string& option, const std::string& value,
 std::variant<bool, Error> TakeProfileOption(const std::vector<std::string>& arguments,
                                             std::size_t& i, ProfileArguments& taken) {
   const std::string& option = arguments[i];
-  if (option == InvertOption) {
+  if (std::ranges::find(FlagOptions, option) != std::ranges::end(FlagOptions)) {
     taken.emplace_back(option, "");
     return true;
   }
@@ -119,8 +123,12 @@ std::string ProfileOptionsText(const WiringProfile& profile) {
                      std::string(NameOf(PlanesValues, profile.planes)) + " --syntax " +
                      std::string(NameOf(SyntaxValues, profile.syntax)) + " --zero " +
                      std::string(NameOf(YesNoValues, profile.zero));
-  if (profile.invert) {
-    text += " --invert";
+  for (const auto& [on, flag] :
+       {std::pair{profile.invert, " --invert"}, std::pair{profile.header, " --header"},
+        std::pair{profile.progmem, " --progmem"}}) {
+    if (on) {
+      text += flag;
+    }
   }
   if (profile.name != DefaultProfileName) {
     text += " --name " + profile.name;
@@ -153,9 +161,19 @@ std::string ProfileUsageText(const Wrap& wrap) {
          line("--msb SIDE", "the lamp that is a unit's top bit: bottom or top, left or right") +
          line("--planes P", Alternatives(NamesOf(PlanesValues))) +
          line("--invert", "0 for a lit lamp (the zero unit stays 0)") +
-         line("--syntax S", Alternatives(NamesOf(SyntaxValues))) +
+         line("--syntax S",
+              Alternatives(NamesOf(SyntaxValues)) + "; c-binary's 0b literals need C23 or C++14") +
          line("--zero yes|no", "one more unit, always 0, at the end") +
-         line("--name ID", "the array or variable name of c-hex, c-binary and python");
+         line("--name ID",
+              "the array or variable name of c-hex, c-binary and python: no keyword of C, C++ "
+              "or Python, at most " +
+                  std::to_string(MaxNameLength) + " characters") +
+         line("--header",
+              "c-hex and c-binary: a header any number of C files can include "
+              "(include guard, <stdint.h>, a static array)") +
+         line("--progmem",
+              "c-hex and c-binary: the array in an AVR's flash (PROGMEM, read with "
+              "pgm_read_byte)");
 }
 
 }  // namespace glyphgrid

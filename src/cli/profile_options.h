@@ -17,8 +17,8 @@ namespace glyphgrid {
 using ProfileArguments = std::vector<std::pair<std::string, std::string>>;
 
 // When arguments[i] is a profile option (--profile, --scan, --first, --msb, --planes, --invert,
-// --syntax, --zero, --name), records it with its value, leaves i on the last argument it used
-// and returns true.
+// --syntax, --zero, --name, --header, --progmem), records it with its value, leaves i on the last
+// argument it used and returns true.
 std::variant<bool, Error> TakeProfileOption(const std::vector<std::string>& arguments,
                                             std::size_t& i, ProfileArguments& taken);
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/byte_order_mark.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -72,6 +74,7 @@ std::string DataText(const LampMatrix& lamps) {
 }
 
 std::variant<LampMatrix, Error> ParseDataText(std::string_view text) {
+  text = WithoutByteOrderMark(text);
   if (!text.starts_with(Prefix)) {
     return Error{Error::Kind::BadInput, "data: expected the line to begin with \"DATA &B\""};
   }

@@ -48,6 +48,8 @@ Json ProfileJson(const WiringProfile& profile) {
           {"invert", NameOf(YesNoValues, profile.invert)},
           {"syntax", NameOf(SyntaxValues, profile.syntax)},
           {"zero", NameOf(YesNoValues, profile.zero)},
+          {"header", NameOf(YesNoValues, profile.header)},
+          {"progmem", NameOf(YesNoValues, profile.progmem)},
           {"name", profile.name}};
 }
 
@@ -284,8 +286,10 @@ std::variant<WiringProfile, Problem> ReadProfile(const Json& value, const JsonPa
   if (!value.is_object()) {
     return Problem{path, "expected the profile as an object of options"};
   }
-  if (std::optional<Problem> unknown = UnknownKey(
-          value, path, {"scan", "first", "msb", "planes", "invert", "syntax", "zero", "name"})) {
+  if (std::optional<Problem> unknown =
+          UnknownKey(value, path,
+                     {"scan", "first", "msb", "planes", "invert", "syntax", "zero", "header",
+                      "progmem", "name"})) {
     return *unknown;
   }
   WiringProfile profile;
@@ -296,7 +300,9 @@ std::variant<WiringProfile, Problem> ReadProfile(const Json& value, const JsonPa
         ReadOption(value, path, "planes", PlanesValues, profile.planes),
         ReadOption(value, path, "invert", YesNoValues, profile.invert),
         ReadOption(value, path, "syntax", SyntaxValues, profile.syntax),
-        ReadOption(value, path, "zero", YesNoValues, profile.zero)}) {
+        ReadOption(value, path, "zero", YesNoValues, profile.zero),
+        ReadOption(value, path, "header", YesNoValues, profile.header),
+        ReadOption(value, path, "progmem", YesNoValues, profile.progmem)}) {
     if (problem) {
       return std::move(*problem);
     }

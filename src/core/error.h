@@ -32,7 +32,9 @@ struct Error {
 };
 
 // Text from outside (an argument, a file name) made safe to show in a one-line message: control
-// characters become escapes such as "\n" and "\x1b", so they cannot forge or garble a line.
+// characters (C0, DEL and the C1 range U+0080..U+009F) and bytes that are not well-formed UTF-8
+// become escapes such as "\n", "\x1b" and "\xc2\x9b", so they cannot forge or garble a line;
+// other UTF-8 stays as it is.
 std::string Escaped(std::string_view text);
 
 }  // namespace glyphgrid

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/byte_order_mark.h"
+#include "core/error.h"
 #include "core/identifier_chars.h"
 
 namespace glyphgrid {
@@ -30,12 +32,22 @@ int DigitValue(char c) {
   return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : 99;
 }
 
+// Arduino's binary.h names every byte B0 .. B11111111: an upper-case B and 1 to 8 binary digits.
+// Hex text writes B0 for 0xB0, so there they stay hexadecimal.
+bool IsArduinoBinary(std::string_view run, bool bare_hex) {
+  return !bare_hex && run.size() >= 2 && run.size() <= 9 && run.front() == 'B' &&
+         std::ranges::all_of(run.substr(1), [](char c) { return c == '0' || c == '1'; });
+}
+
 // The value of a literal, capped just over 255, or nothing when it is no number.
 std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
   int base = bare_hex ? 16 : 10;
   std::string_view digits = literal;
   const std::string_view prefix = literal.substr(0, 2);
-  if (EqualsIgnoringCase(prefix, "&b") || (!bare_hex && EqualsIgnoringCase(prefix, "0b"))) {
+  if (IsArduinoBinary(literal, bare_hex)) {
+    base = 2;
+    digits.remove_prefix(1);
+  } else if (EqualsIgnoringCase(prefix, "&b") || (!bare_hex && EqualsIgnoringCase(prefix, "0b"))) {
     base = 2;
     digits.remove_prefix(2);
   } else if (EqualsIgnoringCase(prefix, "&h") || EqualsIgnoringCase(prefix, "0x")) {
@@ -58,7 +70,10 @@ std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
 
 class Tokenizer {
  public:
-  Tokenizer(std::string_view text, bool bare_hex) : text_(text), bare_hex_(bare_hex) {}
+  Tokenizer(std::string_view text, bool bare_hex, std::size_t max_tokens)
+      : text_(text), bare_hex_(bare_hex), max_tokens_(max_tokens) {
+    at_ = line_start_ = text.size() - WithoutByteOrderMark(text).size();
+  }
 
   std::variant<std::vector<ExportToken>, Error> Run() {
     while (at_ < text_.size()) {
@@ -73,13 +88,17 @@ class Tokenizer {
           return Fail("the comment that starts here is not closed with */");
         }
         Advance(end + 2 - at_);
+      } else if (tokens_.size() == max_tokens_) {
+        // No profile reads so long a text: a huge paste ends here, not at its end.
+        return Fail("more numbers, words and marks than any export holds (" +
+                    std::to_string(max_tokens_) + ")");
       } else if (Marks.find(c) != std::string_view::npos) {
         Emit(ExportToken::Kind::Mark, 1, 0);
       } else if (IsIdentifierPart(c) || c == '&') {
         const std::string_view run = text_.substr(at_, RunLength(at_ + 1));
         const bool hex_digits =
             bare_hex_ && std::ranges::all_of(run, [](char d) { return DigitValue(d) < 16; });
-        if (IsIdentifierStart(c) && !hex_digits) {
+        if (IsIdentifierStart(c) && !hex_digits && !IsArduinoBinary(run, bare_hex_)) {
           if (EqualsIgnoringCase(run, "REM")) {
             SkipLine();
           } else {
@@ -112,9 +131,15 @@ class Tokenizer {
     return {Error::Kind::BadInput, TextPosition(line_, Column()) + ": " + what};
   }
 
+  // CR, LF and CR LF each end a line.
+  bool EndsLine(std::size_t at) const {
+    return text_[at] == '\n' ||
+           (text_[at] == '\r' && (at + 1 == text_.size() || text_[at + 1] != '\n'));
+  }
+
   void Advance(std::size_t count) {
     for (const std::size_t end = at_ + count; at_ < end; ++at_) {
-      if (text_[at_] == '\n') {
+      if (EndsLine(at_)) {
         ++line_;
         line_start_ = at_ + 1;
       }
@@ -122,7 +147,7 @@ class Tokenizer {
   }
 
   void SkipLine() {
-    const std::size_t end = text_.find('\n', at_);
+    const std::size_t end = text_.find_first_of("\r\n", at_);
     Advance((end == std::string_view::npos ? text_.size() : end) - at_);
   }
 
@@ -141,6 +166,7 @@ class Tokenizer {
 
   std::string_view text_;
   bool bare_hex_;
+  std::size_t max_tokens_;
   std::size_t at_ = 0;
   std::size_t line_start_ = 0;
   int line_ = 1;
@@ -169,17 +195,18 @@ std::string ShownToken(std::string_view text) {
     return hex;
   }
   if (text.size() > MaxShownLength) {
-    return "'" + std::string(text.substr(0, MaxShownLength)) + "...'";
+    return "'" + Escaped(text.substr(0, MaxShownLength)) + "...'";
   }
-  return "'" + std::string(text) + "'";
+  return "'" + Escaped(text) + "'";
 }
 
 std::string TextPosition(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
-std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex) {
-  return Tokenizer(text, bare_hex).Run();
+std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex,
+                                                             std::size_t max_tokens) {
+  return Tokenizer(text, bare_hex, max_tokens).Run();
 }
 
 }  // namespace glyphgrid

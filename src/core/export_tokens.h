@@ -29,16 +29,18 @@ std::string TextPosition(int line, int column);
 // ASCII letters compared without case.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-// A token or a run of text as a message shows it: quoted, cut after 24 characters; a single byte
-// that is blank or not printable ASCII as "byte 0x01".
+// A token or a run of text as a message shows it, however long it is: quoted, cut after 24 bytes,
+// escaped as Escaped does; a single byte that is blank or not printable ASCII as "byte 0x01".
 std::string ShownToken(std::string_view text);
 
-// Splits the text into tokens, dropping white space and comments: ' and REM to the end of the
-// line (BASIC), // to the end of the line and /* */ (C), # to the end of the line (Python, and
-// C's preprocessor lines). Numbers are &B, &H, 0x or 0b literals, any case, or decimal; with
-// `bare_hex` a number without a prefix is hexadecimal and 0b is no prefix. An error names the
-// line and column: a character that starts no token, a literal that is no number, a value over
-// 255, a comment left open.
-std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex);
+// Splits the text into tokens, dropping a leading UTF-8 byte order mark, white space and comments:
+// ' and REM to the end of the line (BASIC), // to the end of the line and /* */ (C), # to the end
+// of the line (Python, and C's preprocessor lines). CR, LF and CR LF each end a line. Numbers are
+// &B, &H, 0x or 0b literals, any case, Arduino's B00111100, or decimal; with `bare_hex` a number
+// without a prefix is hexadecimal, and 0b and B are no prefix. An error names the line and
+// column: a character that starts no token, a literal that is no number, a value over 255, a
+// comment left open, more than `max_tokens` tokens (reading stops there).
+std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex,
+                                                             std::size_t max_tokens);
 
 }  // namespace glyphgrid

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <iterator>
 
+#include "core/byte_order_mark.h"
+
 namespace glyphgrid {
 
 namespace {
@@ -51,6 +53,7 @@ std::string GridText(const LampMatrix& lamps) {
 }
 
 std::variant<LampMatrix, Error> ParseGrid(std::string_view text) {
+  text = WithoutByteOrderMark(text);
   LampMatrix lamps;
   std::size_t position = 0;
   for (int line = 0; line < LampsPerRow; ++line) {

@@ -14,9 +14,9 @@ namespace glyphgrid {
 // "R" red, "G" green, "O" orange. Every line ends in LF. A lamp of any other colour shows as grey.
 std::string GridText(const LampMatrix& lamps);
 
-// Reads the grid that GridText writes. Lines may end in LF or CR LF and the last line break is
-// optional; anything else (another character, a short or long line, a missing or extra line) is
-// an error naming the line.
+// Reads the grid that GridText writes, after a UTF-8 byte order mark if there is one. Lines may
+// end in LF or CR LF and the last line break is optional; anything else (another character, a short
+// or long line, a missing or extra line) is an error naming the line.
 std::variant<LampMatrix, Error> ParseGrid(std::string_view text);
 
 // Sets the lamps of grid line `line` (0 for the top) from one row of 8 characters; otherwise

@@ -1,6 +1,7 @@
 #include "core/profile_export.h"
 
 #include "core/lamp_colour.h"
+#include "core/profile_presets.h"
 
 namespace glyphgrid {
 
@@ -36,6 +37,35 @@ std::string_view LiteralPrefix(Syntax syntax) {
   }
 }
 
+// HEART_H for heart; leading underscores left out, as names starting with _ and a capital are
+// the compiler's (PATTERN_H for a name of underscores alone).
+std::string IncludeGuard(std::string_view name) {
+  const std::size_t start = name.find_first_not_of('_');
+  std::string guard(start == std::string_view::npos ? DefaultProfileName : name.substr(start));
+  for (char& c : guard) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return guard + "_H";
+}
+
+// A plain array compiles as one file; a header is static behind a guard so that any number of
+// units may include it, any number of times.
+std::string COpening(const WiringProfile& profile, std::size_t count) {
+  std::string text;
+  if (profile.header) {
+    const std::string guard = IncludeGuard(profile.name);
+    text += "#ifndef " + guard + "\n#define " + guard + "\n#include <stdint.h>\n";
+  }
+  if (profile.progmem) {
+    text += "#include <avr/pgmspace.h>\n// In flash memory: read a byte with pgm_read_byte(&" +
+            profile.name + "[i]).\n";
+  }
+  return text + (profile.header ? "static const uint8_t " : "const uint8_t ") + profile.name + "[" +
+         std::to_string(count) + "]" + (profile.progmem ? " PROGMEM" : "") + " = {";
+}
+
 std::string Opening(const WiringProfile& profile, std::size_t count) {
   switch (profile.syntax) {
     case Syntax::BasicBinary:
@@ -44,7 +74,7 @@ std::string Opening(const WiringProfile& profile, std::size_t count) {
       return "DATA ";
     case Syntax::CHex:
     case Syntax::CBinary:
-      return "const uint8_t " + profile.name + "[" + std::to_string(count) + "] = {";
+      return COpening(profile, count);
     case Syntax::Python:
       return profile.name + " = bytes([";
     case Syntax::Hex:
@@ -53,11 +83,11 @@ std::string Opening(const WiringProfile& profile, std::size_t count) {
   return "";
 }
 
-std::string_view Closing(Syntax syntax) {
-  switch (syntax) {
+std::string_view Closing(const WiringProfile& profile) {
+  switch (profile.syntax) {
     case Syntax::CHex:
     case Syntax::CBinary:
-      return "};";
+      return profile.header ? "};\n#endif" : "};";
     case Syntax::Python:
       return "])";
     default:
@@ -122,12 +152,31 @@ ExportedText ExportPattern(const LampMatrix& lamps, const WiringProfile& profile
     exported.units.push_back({exported.text.size(), digits.size()});
     exported.text += digits;
   }
-  exported.text += Closing(profile.syntax);
+  exported.text += Closing(profile);
   return exported;
 }
 
 std::string ExportText(const LampMatrix& lamps, const WiringProfile& profile) {
   return ExportPattern(lamps, profile).text;
+}
+
+std::optional<std::string> LeftOutColours(const LampMatrix& lamps, const WiringProfile& profile) {
+  if (PlaneCount(profile.planes) == 2) {
+    return std::nullopt;
+  }
+  const Plane kept = profile.planes == Planes::Red ? Plane::Red : Plane::Green;
+  const Plane left_out = kept == Plane::Red ? Plane::Green : Plane::Red;
+  int count = 0;
+  for (LampIndex i = 0; i < LampCount; ++i) {
+    count += InPlane(lamps.Colour(i), left_out) ? 1 : 0;
+  }
+  if (count == 0) {
+    return std::nullopt;
+  }
+  const auto colour = [](Plane plane) { return plane == Plane::Red ? "red" : "green"; };
+  return ProfileLabel(profile) + " writes the " + colour(kept) + " plane only: the " +
+         colour(left_out) + " of " + std::to_string(count) + (count == 1 ? " lamp" : " lamps") +
+         " is left out";
 }
 
 TextSpan BitDigits(const ExportedText& exported, Syntax syntax, BitPosition position) {

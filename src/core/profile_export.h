@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,8 @@ struct TextSpan {
   bool operator==(const TextSpan&) const = default;
 };
 
-// The export on one line without a line break, and where each unit's digits stand in it (the
-// literal's prefix left out).
+// The export without a final line break (on one line, but for a C header's or PROGMEM array's
+// lines), and where each unit's digits stand in it (the literal's prefix left out).
 struct ExportedText {
   std::string text;
   std::vector<TextSpan> units;
@@ -31,6 +32,10 @@ struct ExportedText {
 // A pure function of the pattern and the profile; with the basic preset it is the DATA line.
 ExportedText ExportPattern(const LampMatrix& lamps, const WiringProfile& profile);
 std::string ExportText(const LampMatrix& lamps, const WiringProfile& profile);
+
+// Nothing when the export keeps every lamp's colour; otherwise one line saying what a one-plane
+// profile leaves out ("c-rows writes the red plane only: the green of 3 lamps is left out").
+std::optional<std::string> LeftOutColours(const LampMatrix& lamps, const WiringProfile& profile);
 
 // The characters that show one bit: its binary digit, the hexadecimal digit that holds it, or
 // the whole decimal number.

@@ -110,17 +110,16 @@ LampColour ColourOf(bool red, bool green) {
   return green ? LampGreen : LampGrey;
 }
 
-}  // namespace
+// Far more tokens than any text a profile reads holds (every unit with its comma and a DATA word,
+// a declaration's words and marks), so that a huge paste costs no more than a short one.
+constexpr std::size_t MaxTokens = 8 * MaxUnitCount;
 
-std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
-  if (std::optional<Error> error = CheckProfile(profile)) {
-    return *error;
-  }
-  std::variant<Tokens, Error> tokens = TokenizeExport(text, profile.syntax == Syntax::Hex);
-  if (const Error* error = std::get_if<Error>(&tokens)) {
-    return *error;
-  }
-  std::variant<Values, Error> listed = ValuesOf(std::get<Tokens>(tokens));
+std::variant<Tokens, Error> Tokenize(std::string_view text, const WiringProfile& profile) {
+  return TokenizeExport(text, profile.syntax == Syntax::Hex, MaxTokens);
+}
+
+std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringProfile& profile) {
+  std::variant<Values, Error> listed = ValuesOf(tokens);
   if (const Error* error = std::get_if<Error>(&listed)) {
     return *error;
   }
@@ -135,7 +134,7 @@ std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const Wirin
   }
   if (profile.zero && values.back()->value != 0) {
     return At(*values.back(), "the last value is always 0 for " + label + ", found " +
-                                  std::string(values.back()->text));
+                                  ShownToken(values.back()->text));
   }
   bool red[LampCount] = {};
   bool green[LampCount] = {};
@@ -161,19 +160,93 @@ std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const Wirin
   return lamps;
 }
 
+std::variant<LampMatrix, Error> ReadText(const std::variant<Tokens, Error>& tokens,
+                                         const WiringProfile& profile) {
+  if (const Error* error = std::get_if<Error>(&tokens)) {
+    return *error;
+  }
+  return ReadTokens(std::get<Tokens>(tokens), profile);
+}
+
+// The syntax the text is written in, as far as its marks and words tell: C's braces, Python's
+// brackets or bytes( ), BASIC's DATA; Any for a bare list of numbers.
+enum class Family { C, Python, Basic, Any };
+
+Family FamilyOf(const Tokens& tokens) {
+  const auto has = [&tokens](auto predicate) { return std::ranges::any_of(tokens, predicate); };
+  if (has([](const ExportToken& t) { return IsMark(t, '{'); })) {
+    return Family::C;
+  }
+  if (has([](const ExportToken& t) {
+        return IsMark(t, '[') || (t.kind == Kind::Word && t.text == "bytes");
+      })) {
+    return Family::Python;
+  }
+  return has(IsDataKeyword) ? Family::Basic : Family::Any;
+}
+
+bool InFamily(Syntax syntax, Family family) {
+  switch (family) {
+    case Family::C:
+      return IsCSyntax(syntax);
+    case Family::Python:
+      return syntax == Syntax::Python;
+    case Family::Basic:
+      return syntax == Syntax::BasicBinary || syntax == Syntax::BasicHex ||
+             syntax == Syntax::BasicDecimal;
+    case Family::Any:
+      break;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
+  if (std::optional<Error> error = CheckProfile(profile)) {
+    return *error;
+  }
+  return ReadText(Tokenize(text, profile), profile);
+}
+
+// The text is tokenised once for every preset (none reads bare hexadecimal), and once more only
+// when the preferred profile does.
 std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
                                                       const WiringProfile& preferred) {
-  std::variant<LampMatrix, Error> first = ImportPattern(text, preferred);
+  if (std::optional<Error> error = CheckProfile(preferred)) {
+    return *error;
+  }
+  const std::variant<Tokens, Error> tokens = TokenizeExport(text, false, MaxTokens);
+  const std::variant<LampMatrix, Error> first = preferred.syntax == Syntax::Hex
+                                                    ? ReadText(Tokenize(text, preferred), preferred)
+                                                    : ReadText(tokens, preferred);
   if (const LampMatrix* lamps = std::get_if<LampMatrix>(&first)) {
     return ImportedPattern{*lamps, ProfileLabel(preferred)};
   }
   std::vector<ImportedPattern> readings;
-  for (const ProfilePreset& preset : ProfilePresets()) {
-    const std::variant<LampMatrix, Error> read = ImportPattern(text, preset.profile);
-    const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
-    if (lamps && std::ranges::find(readings, *lamps, &ImportedPattern::lamps) == readings.end()) {
-      readings.push_back({*lamps, std::string(preset.name)});
+  std::vector<bool> of_syntax;  // whether some preset of the text's syntax gives each reading
+  if (const Tokens* list = std::get_if<Tokens>(&tokens)) {
+    const Family family = FamilyOf(*list);
+    for (const ProfilePreset& preset : ProfilePresets()) {
+      const std::variant<LampMatrix, Error> read = ReadTokens(*list, preset.profile);
+      const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
+      if (!lamps) {
+        continue;
+      }
+      const auto found = std::ranges::find(readings, *lamps, &ImportedPattern::lamps);
+      const bool fits = InFamily(preset.profile.syntax, family);
+      if (found == readings.end()) {
+        readings.push_back({*lamps, std::string(preset.name)});
+        of_syntax.push_back(fits);
+      } else if (fits) {
+        of_syntax[static_cast<std::size_t>(found - readings.begin())] = true;
+      }
     }
+  }
+  // Presets that read the text differently: its syntax decides when it leaves one.
+  if (std::ranges::count(of_syntax, true) == 1) {
+    return readings[static_cast<std::size_t>(std::ranges::find(of_syntax, true) -
+                                             of_syntax.begin())];
   }
   if (readings.size() == 1) {
     return readings.front();

@@ -44,6 +44,8 @@ const ProfilePreset* FindProfilePreset(std::string_view name) {
 const ProfilePreset* PresetOf(const WiringProfile& profile) {
   WiringProfile unnamed = profile;
   unnamed.name = DefaultProfileName;
+  unnamed.header = false;
+  unnamed.progmem = false;
   const auto found = std::ranges::find(Presets(), unnamed, &ProfilePreset::profile);
   return found == Presets().end() ? nullptr : &*found;
 }

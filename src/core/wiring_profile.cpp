@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "core/export_tokens.h"
 #include "core/identifier_chars.h"
+#include "core/reserved_names.h"
 
 namespace glyphgrid {
 
@@ -68,12 +70,31 @@ std::optional<Error> CheckProfile(const WiringProfile& profile, std::string_view
                                             std::string(NameOf(ScanValues, profile.scan)) +
                                             " (expected " + expected + ")"};
   }
+  const std::string name = std::string(option_prefix) + "name " + ShownToken(profile.name);
   if (!IsIdentifier(profile.name)) {
+    return Error{
+        Error::Kind::BadInput,
+        name + " is not an identifier (expected a letter or _, then letters, digits or _)"};
+  }
+  if (profile.name.size() > MaxNameLength) {
     return Error{Error::Kind::BadInput,
-                 std::string(option_prefix) + "name '" + Escaped(profile.name) +
-                     "' is not an identifier (expected a letter or _, then letters, digits or _)"};
+                 name + " is longer than " + std::to_string(MaxNameLength) + " characters"};
+  }
+  if (const std::optional<std::string_view> reason = ReservedNameReason(profile.name)) {
+    return Error{Error::Kind::BadInput, name + " is " + std::string(*reason)};
+  }
+  if ((profile.header || profile.progmem) && !IsCSyntax(profile.syntax)) {
+    return Error{Error::Kind::BadInput,
+                 std::string(option_prefix) + (profile.header ? "header" : "progmem") +
+                     " makes C code: it goes with " + std::string(option_prefix) +
+                     "syntax c-hex or c-binary, not " +
+                     std::string(NameOf(SyntaxValues, profile.syntax))};
   }
   return std::nullopt;
+}
+
+bool IsCSyntax(Syntax syntax) {
+  return syntax == Syntax::CHex || syntax == Syntax::CBinary;
 }
 
 int PlaneCount(Planes planes) {

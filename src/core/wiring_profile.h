@@ -41,11 +41,21 @@ struct WiringProfile {
   Syntax syntax = Syntax::BasicBinary;
   bool zero = true;              // one more unit, always 0, after the planes
   std::string name = "pattern";  // the identifier of the c-* and python syntaxes
+  // C syntaxes only. A header any number of units can include, and include twice: an include
+  // guard, <stdint.h> and a static array.
+  bool header = false;
+  // C syntaxes only. The array in an AVR's flash memory (PROGMEM, <avr/pgmspace.h>), not in its
+  // few kilobytes of RAM.
+  bool progmem = false;
 
   bool operator==(const WiringProfile&) const = default;
 };
 
 inline constexpr std::string_view DefaultProfileName = "pattern";
+
+// C guarantees 63 significant characters in a name; a longer one is refused, so that no setting
+// or argument can make a message, a preview or an export huge.
+inline constexpr std::size_t MaxNameLength = 63;
 
 // The names that options, settings and the command line give each value.
 template <typename T>
@@ -112,12 +122,17 @@ std::string Alternatives(std::span<const std::string_view> names);
 // A C and Python identifier: a letter or "_", then letters, digits or "_".
 bool IsIdentifier(std::string_view name);
 
+bool IsCSyntax(Syntax syntax);
+
 // Nothing when every value fits the others; otherwise what does not, naming each option with
-// `option_prefix` before it ("--" on the command line).
+// `option_prefix` before it ("--" on the command line). The name must be an identifier of at most
+// MaxNameLength characters that no syntax reserves; header and progmem go with C syntaxes only.
 std::optional<Error> CheckProfile(const WiringProfile& profile,
                                   std::string_view option_prefix = "");
 
 inline constexpr int UnitsPerPlane = LampsPerRow;
+// Two planes and the zero unit.
+inline constexpr int MaxUnitCount = 2 * UnitsPerPlane + 1;
 
 // How many planes the profile writes (1 or 2), and how many units in all.
 int PlaneCount(Planes planes);

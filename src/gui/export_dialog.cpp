@@ -100,10 +100,13 @@ ExportDialog::ExportDialog(Toolkit& toolkit, const LampMatrix& lamps, QWidget* p
       syntax_(Named(new QComboBox, "syntaxBox")),
       invert_(Named(new QCheckBox("&Invert: 0 for a lit lamp"), "invertBox")),
       zero_(Named(new QCheckBox("&Zero unit at the end"), "zeroBox")),
+      header_(Named(new QCheckBox("&Header file (C syntaxes)"), "headerBox")),
+      progmem_(Named(new QCheckBox("&PROGMEM, in AVR flash (C syntaxes)"), "progmemBox")),
       name_(Named(new QLineEdit, "nameEdit")),
       preview_(Named(new QPlainTextEdit, "preview")),
       grid_(Named(new ExportLampGrid(lamps, nullptr), "lampGrid")),
       readout_(Named(new QLabel, "bitReadout")),
+      notice_(Named(new QLabel, "notice")),
       copy_(Named(new QPushButton("&Copy"), "copyButton")),
       save_(Named(new QPushButton("&Save..."), "saveButton")) {
   setObjectName("ExportDialog");
@@ -138,6 +141,8 @@ void ExportDialog::CreateControls() {
   options->addRow(Label("&Name:", name_), name_);
   options->addRow(invert_);
   options->addRow(zero_);
+  options->addRow(header_);
+  options->addRow(progmem_);
 
   auto* choice = new QVBoxLayout;
   choice->addWidget(Label("P&rofile:", presets_));
@@ -150,7 +155,10 @@ void ExportDialog::CreateControls() {
   preview_->setReadOnly(true);
   preview_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   preview_->setMinimumWidth(520);
-  preview_->setFixedHeight(preview_->fontMetrics().lineSpacing() * 6);
+  // A header with PROGMEM is seven lines, the array's wrapped over two or three.
+  preview_->setFixedHeight(preview_->fontMetrics().lineSpacing() * 10);
+  name_->setMaxLength(static_cast<int>(MaxNameLength) + 1);
+  notice_->setWordWrap(true);
   readout_->setWordWrap(true);
   readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* lamps = new QHBoxLayout;
@@ -171,13 +179,14 @@ void ExportDialog::CreateControls() {
   layout->addWidget(Label("Pre&view:", preview_));
   layout->addWidget(preview_);
   layout->addLayout(lamps);
+  layout->addWidget(notice_);
   layout->addLayout(buttons);
 
   connect(presets_, &QListWidget::currentRowChanged, this, &ExportDialog::PresetChosen);
   for (QComboBox* box : {scan_, first_, msb_, planes_, syntax_}) {
     connect(box, &QComboBox::currentIndexChanged, this, &ExportDialog::OptionsChanged);
   }
-  for (QCheckBox* box : {invert_, zero_}) {
+  for (QCheckBox* box : {invert_, zero_, header_, progmem_}) {
     connect(box, &QCheckBox::toggled, this, &ExportDialog::OptionsChanged);
   }
   connect(name_, &QLineEdit::textEdited, this, &ExportDialog::OptionsChanged);
@@ -198,6 +207,14 @@ void ExportDialog::ShowOptions() {
   Select(syntax_, profile_.syntax);
   invert_->setChecked(profile_.invert);
   zero_->setChecked(profile_.zero);
+  // Off a C syntax the boxes keep their state for the next C syntax, but do not apply.
+  for (QCheckBox* box : {header_, progmem_}) {
+    box->setEnabled(IsCSyntax(profile_.syntax));
+  }
+  if (IsCSyntax(profile_.syntax)) {
+    header_->setChecked(profile_.header);
+    progmem_->setChecked(profile_.progmem);
+  }
   if (name_->text().toStdString() != profile_.name) {
     name_->setText(QString::fromStdString(profile_.name));
   }
@@ -215,9 +232,12 @@ void ExportDialog::PresetChosen(int row) {
   if (showing_ || row < 0 || row >= static_cast<int>(presets.size())) {
     return;
   }
-  const std::string name = profile_.name;
+  const WiringProfile chosen = profile_;
   profile_ = presets[static_cast<std::size_t>(row)].profile;
-  profile_.name = name;
+  profile_.name = chosen.name;
+  const bool c_syntax = IsCSyntax(profile_.syntax);
+  profile_.header = c_syntax && header_->isChecked();
+  profile_.progmem = c_syntax && progmem_->isChecked();
   ShowOptions();
   Refresh();
 }
@@ -232,14 +252,17 @@ void ExportDialog::OptionsChanged() {
     return scan == profile_.scan ? Selected<Side>(box)
                                  : sides(scan)[static_cast<std::size_t>(box->currentIndex())];
   };
+  const Syntax syntax = Selected<Syntax>(syntax_);
   profile_ = {scan,
               side(first_, FirstSides),
               side(msb_, MsbSides),
               Selected<Planes>(planes_),
               invert_->isChecked(),
-              Selected<Syntax>(syntax_),
+              syntax,
               zero_->isChecked(),
-              name_->text().toStdString()};
+              name_->text().toStdString(),
+              IsCSyntax(syntax) && header_->isChecked(),
+              IsCSyntax(syntax) && progmem_->isChecked()};
   ShowOptions();
   Refresh();
 }
@@ -256,6 +279,23 @@ void ExportDialog::Refresh() {
   copy_->setEnabled(!exported_.units.empty());
   save_->setEnabled(!exported_.units.empty());
   ShowPointedLamp();
+  ShowNotice();
+}
+
+// What the export leaves out of the pattern, and what the chosen syntax asks of the compiler.
+void ExportDialog::ShowNotice() {
+  QStringList notes;
+  if (!exported_.units.empty()) {
+    if (const std::optional<std::string> left_out = LeftOutColours(lamps_, profile_)) {
+      notes << "Note: " + QString::fromStdString(*left_out) + ".";
+    }
+  }
+  if (profile_.syntax == Syntax::CBinary) {
+    notes << "c-binary's 0b literals need C23 or C++14 (or a compiler that takes them as an "
+             "extension).";
+  }
+  notice_->setText(notes.join("\n"));
+  notice_->setVisible(!notes.isEmpty());
 }
 
 void ExportDialog::ShowPointedLamp() {

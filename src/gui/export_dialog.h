@@ -42,6 +42,7 @@ class ExportDialog : public QDialog {
   void OptionsChanged();
   void Refresh();
   void ShowPointedLamp();
+  void ShowNotice();
 
   Toolkit& toolkit_;
   const LampMatrix lamps_;
@@ -58,10 +59,13 @@ class ExportDialog : public QDialog {
   QComboBox* syntax_;
   QCheckBox* invert_;
   QCheckBox* zero_;
+  QCheckBox* header_;
+  QCheckBox* progmem_;
   QLineEdit* name_;
   QPlainTextEdit* preview_;
   ExportLampGrid* grid_;
   QLabel* readout_;
+  QLabel* notice_;
   QPushButton* copy_;
   QPushButton* save_;
 };

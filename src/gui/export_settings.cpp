@@ -18,16 +18,31 @@ void Store(QSettings& settings, const char* option, const OptionValue<T> (&value
   settings.setValue(Key(option), FromView(NameOf(values, value)));
 }
 
+// A settings file is text anyone can edit: a value longer than any valid one (a name is the
+// longest) is refused before it is converted, shown or exported.
+std::optional<std::string> Bounded(const QSettings& settings, const char* option) {
+  const QString value = settings.value(Key(option)).toString();
+  if (value.size() > static_cast<qsizetype>(MaxNameLength)) {
+    return std::nullopt;
+  }
+  return value.toStdString();
+}
+
 // False when the stored value is missing or names nothing.
 template <typename T, std::size_t N>
 bool Read(const QSettings& settings, const char* option, const OptionValue<T> (&values)[N],
           T& field) {
-  const std::optional<T> value =
-      ValueNamed(values, settings.value(Key(option)).toString().toStdString());
+  const std::optional<std::string> text = Bounded(settings, option);
+  const std::optional<T> value = text ? ValueNamed(values, *text) : std::nullopt;
   if (value) {
     field = *value;
   }
   return value.has_value();
+}
+
+// Settings written before these flags existed leave them off.
+bool ReadFlag(const QSettings& settings, const char* option, bool& field) {
+  return !settings.contains(Key(option)) || Read(settings, option, YesNoValues, field);
 }
 
 }  // namespace
@@ -41,9 +56,15 @@ WiringProfile LoadExportProfile() {
                      Read(settings, "planes", PlanesValues, profile.planes) &&
                      Read(settings, "invert", YesNoValues, profile.invert) &&
                      Read(settings, "syntax", SyntaxValues, profile.syntax) &&
-                     Read(settings, "zero", YesNoValues, profile.zero);
-  profile.name = settings.value(Key("name")).toString().toStdString();
-  if (!whole || CheckProfile(profile)) {
+                     Read(settings, "zero", YesNoValues, profile.zero) &&
+                     ReadFlag(settings, "header", profile.header) &&
+                     ReadFlag(settings, "progmem", profile.progmem);
+  const std::optional<std::string> name = Bounded(settings, "name");
+  if (!whole || !name) {
+    return ProfilePresets().front().profile;
+  }
+  profile.name = *name;
+  if (CheckProfile(profile)) {
     return ProfilePresets().front().profile;
   }
   return profile;
@@ -58,6 +79,8 @@ void SaveExportProfile(const WiringProfile& profile) {
   Store(settings, "invert", YesNoValues, profile.invert);
   Store(settings, "syntax", SyntaxValues, profile.syntax);
   Store(settings, "zero", YesNoValues, profile.zero);
+  Store(settings, "header", YesNoValues, profile.header);
+  Store(settings, "progmem", YesNoValues, profile.progmem);
   settings.setValue(Key("name"), QString::fromStdString(profile.name));
 }
 

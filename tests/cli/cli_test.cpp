@@ -59,6 +59,8 @@ TEST(CliTest, PrintsThePatternRead) {
        "O......R\r\n........\n..G.....\n........\n........\n........\n........\nR......G",
        FourColours},
       {"planes --from grid", top_left, TopLeftPlanes()},
+      {"grid --from grid", "\xEF\xBB\xBF" + FourColours, FourColours},
+      {"data --from data", "\xEF\xBB\xBF" + FourColoursData, FourColoursData},
       {"grid", TopLeftPlanes(), top_left},
       {"planes --frames 2", TopLeftPlanes(), TopLeftPlanes() + "\n" + TopLeftPlanes()},
       {"grid --from grid" + file, "", FourColours},
@@ -122,6 +124,9 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid /", "", 1, "cannot read '/': Is a directory"},
       {"grid a\r\nb", "", 1, "cannot open 'a\\r\\nb': No such file or directory"},
       {"grid --colour\x1b[1m", "", 2, "unknown option '--colour\\x1b[1m'"},
+      // C1 controls and bytes that are no UTF-8 are escaped; other UTF-8 stays.
+      {"grid --\xc2\x9b\xc3\xa9\xff\xed\xa0\x80\xe2\x82", "", 2,
+       "unknown option '--\\xc2\\x9b\xc3\xa9\\xff\\xed\\xa0\\x80\\xe2\\x82'"},
       {"export --zero a\x1e"
        "b",
        "", 2, "--zero: unknown value 'a\\x1eb' (expected yes or no)"},

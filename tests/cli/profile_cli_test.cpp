@@ -34,6 +34,12 @@ TEST(ProfileCliTest, ExportsAndReadsBackWithTheProfileGiven) {
     EXPECT_EQ(result.status, 0) << arguments << ": " << result.err;
     EXPECT_EQ(result.out, output) << arguments;
   }
+  // Both frames leave green out (red lamps turn green, green ones orange): one line for the first.
+  const Result lost = Cli("export --from grid --profile c-rows --op cycle-lit --frames 2", Sample);
+  EXPECT_EQ(lost.status, 0);
+  EXPECT_EQ(lost.err,
+            "glyphgrid-cli: warning: c-rows writes the red plane only: the green of 4 lamps is "
+            "left out (frame 1)\n");
 }
 
 // Each preset's options, as the profiles command lists them, give what the preset gives.
@@ -74,6 +80,7 @@ TEST(ProfileCliTest, BadValuesNameTheOptionAndWhatItTakes) {
       {"grid --invert", "--invert: only export and --from export take profile options"},
       {"profiles --scan rows", "--scan: only export and --from export take profile options"},
       {"export --name", "--name: missing value"},
+      {"export --header", "--header makes C code: it goes with --syntax c-hex or c-binary"},
       {"profiles pattern.txt", "profiles reads no file, got 'pattern.txt'"},
       {"grid --from export", "expected 9 values for basic, found 0"},
   };

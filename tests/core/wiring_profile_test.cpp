@@ -13,8 +13,9 @@ namespace glyphgrid {
 namespace {
 
 WiringProfile Custom(Scan scan, Side first, Side msb, Planes planes, bool invert, Syntax syntax,
-                     bool zero, std::string name = "pattern") {
-  return {scan, first, msb, planes, invert, syntax, zero, std::move(name)};
+                     bool zero, std::string name = "pattern", bool header = false,
+                     bool progmem = false) {
+  return {scan, first, msb, planes, invert, syntax, zero, std::move(name), header, progmem};
 }
 
 // The pattern as the profile can express it: lamps carrying the profile's only plane lit in its
@@ -62,6 +63,11 @@ TEST(WiringProfileTest, WorkedExamples) {
        "const uint8_t heart[9] = {0b10000001, 0b00000000, 0b00000100, 0b00000000, 0b00000000, "
        "0b00000000, 0b00000000, 0b01000000, 0b00000000};",
        SampleRed},
+      {Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "heart", true, true),
+       "#ifndef HEART_H\n#define HEART_H\n#include <stdint.h>\n#include <avr/pgmspace.h>\n"
+       "// In flash memory: read a byte with pgm_read_byte(&heart[i]).\nstatic const uint8_t "
+       "heart[8] PROGMEM = {0x80, 0x00, 0x20, 0x00, 0x00, 0x00, 0x01, 0x80};\n#endif",
+       SampleRed},
   };
   for (const auto& [profile, text, imported] : examples) {
     EXPECT_EQ(ExportText(FromGrid(Sample), profile), text);
@@ -81,7 +87,9 @@ WiringProfile RandomProfile(std::mt19937& random) {
   profile.invert = random() % 2;
   profile.syntax = pick(SyntaxValues);
   profile.zero = random() % 2;
-  profile.name = "p" + std::to_string(random() % 100);
+  profile.name = random() % 4 ? "p" + std::to_string(random() % 100) : "_";
+  profile.header = IsCSyntax(profile.syntax) && random() % 2;
+  profile.progmem = IsCSyntax(profile.syntax) && random() % 2;
   return profile;
 }
 
@@ -141,6 +149,10 @@ TEST(WiringProfileTest, ReadsWhatAPersonTypes) {
       {Preset("micropython"),
        "heart = bytes([0x80,0,0x20,0,0,0,1,0x80, 0,0x40,0x20,0,0,0,0,0x81])  # red, green", Sample},
       {Preset("micropython"), "[128, 0, 32, 0, 0, 0, 1, 128, 0, 64, 32, 0, 0, 0, 0, 129]", Sample},
+      {Preset("basic"), "\xEF\xBB\xBF' heart\rDATA &B10000001, 0, 4, 0, 0, 0, 0, &H40, 0",
+       SampleRed},
+      {Preset("c-rows"), "byte heart[] = {B10000000, B0, B00100000, 0, 0, 0, B1, B10000000};",
+       SampleRed},
       {Custom(Scan::Columns, Right, Top, Planes::Green, true, Syntax::Hex, true),
        "fe ff FF 0xff &HFF df\nbf fe 0",
        "........\n.G......\n..G.....\n........\n........\n........\n........\nG......G"},
@@ -162,7 +174,12 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
       {Preset("basic"), "", "expected 9 values for basic, found 0"},
       {custom, "00", "expected 17 values for the custom profile, found 1"},
       {Preset("basic"), "DATA 1,2,3,4,5,6,7,8,9",
-       "line 1, column 22: the last value is always 0 for basic, found 9"},
+       "line 1, column 22: the last value is always 0 for basic, found '9'"},
+      {Preset("basic"), "DATA 1,2,3,4,5,6,7,8," + std::string(100, '0') + "9",
+       "line 1, column 22: the last value is always 0 for basic, found "
+       "'000000000000000000000000...'$"},
+      {Preset("basic"), "' one\r' two\r\nDATA 1,\r\r -1", "line 5, column 2: unexpected '-'"},
+      {Preset("basic"), std::string(2000, ','), "line 1, column 137: more numbers, words and"},
       {Preset("basic"), "DATA 1,\n 256", "line 2, column 2: '256' is over 255"},
       {Preset("basic"), "DATA 1, 0x1FF", "line 1, column 9: '0x1FF' is over 255"},
       {Preset("basic"), "DATA &B102", "line 1, column 6: '&B102' is not a number (expected &B"},
@@ -191,10 +208,11 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
        "line 1, column 18: unexpected ')' after the values' ']'"},
       {Preset("micropython"), "p 1 [2]", "line 1, column 3: unexpected '1' before the values' '['"},
   };
+  // A message that ends in $ is whole.
   for (const auto& [profile, text, message] : errors) {
     const std::variant<LampMatrix, Error> read = ImportPattern(text, profile);
     ASSERT_TRUE(std::holds_alternative<Error>(read)) << text;
-    EXPECT_TRUE(std::get<Error>(read).message.starts_with(message))
+    EXPECT_TRUE((std::get<Error>(read).message + '$').starts_with(message))
         << text << "\n"
         << std::get<Error>(read).message;
   }
@@ -207,9 +225,9 @@ TEST(WiringProfileTest, AnyProfileTakesThePreferredThenTheOnlyPresetThatReads) {
       {Preset("c-rows"), ExportText(sample, Preset("basic-hex")), "basic", SampleRed},
       {Preset("basic"), ExportText(sample, Preset("c-rows")),
        "reads as c-rows and as c-columns, which give different patterns", nullptr},
-      {Preset("basic"), ExportText(sample, Preset("ht16k33")),
-       "reads as ht16k33 and as micropython, which give different patterns", nullptr},
+      {Preset("basic"), ExportText(sample, Preset("ht16k33")), "ht16k33", Sample},
       {Preset("ht16k33"), ExportText(sample, Preset("ht16k33")), "ht16k33", Sample},
+      {Preset("c-rows"), ExportText(sample, Preset("micropython")), "micropython", Sample},
       {Preset("basic"), "hello",
        "does not read as basic (line 1, column 1: unexpected 'hello' (expected a value or ',')) "
        "nor as any preset",
@@ -231,6 +249,9 @@ TEST(WiringProfileTest, AnyProfileTakesThePreferredThenTheOnlyPresetThatReads) {
 
 TEST(WiringProfileTest, ValuesOfTheOtherScanAndBadNamesAreErrors) {
   using enum Side;
+  const auto named = [](std::string name) {
+    return Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, std::move(name));
+  };
   const std::pair<WiringProfile, const char*> cases[] = {
       {Custom(Scan::Rows, Top, Bottom, Planes::Red, false, Syntax::Hex, false),
        "--msb 'bottom' does not go with --scan rows (expected left or right)"},
@@ -249,6 +270,15 @@ TEST(WiringProfileTest, ValuesOfTheOtherScanAndBadNamesAreErrors) {
        "--name '' is not an identifier"},
       {Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CHex, false, "a-b"),
        "--name 'a-b' is not an identifier"},
+      {named("a\x1b[1m\xc2\x9b"), "--name 'a\\x1b[1m\\xc2\\x9b' is not an identifier"},
+      {named(std::string(64, 'x')), "--name 'xxxxxxxxxxxxxxxxxxxxxxxx...' is longer than 63"},
+      {named("int"), "--name 'int' is a C keyword"},
+      {named("uint8_t"), "--name 'uint8_t' is a name the export's code uses"},
+      {named("def"), "--name 'def' is a Python keyword"},
+      {named("__FILE__"), "--name '__FILE__' is kept for the compiler"},
+      {named("rEm"), "--name 'rEm' is BASIC's comment keyword"},
+      {Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::Hex, false, "p", false, true),
+       "--progmem makes C code: it goes with --syntax c-hex or c-binary, not hex"},
   };
   for (const auto& [profile, message] : cases) {
     const std::optional<Error> error = CheckProfile(profile, "--");

@@ -85,6 +85,8 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   inverted.zero = true;
   WiringProfile renamed = Preset("c-rows");
   renamed.name = "heart";
+  WiringProfile header = renamed;
+  header.header = true;
   const std::tuple<Step, WiringProfile, const char*> steps[] = {
       {[](QWidget*) {}, Preset("basic"), "basic"},
       {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
@@ -107,7 +109,8 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
          QTest::keyClicks(Find<QLineEdit>(dialog, "nameEdit"), "\b\b\b\b\b\b\bheart");
        },
        renamed, "c-rows"},
-      {preset("Custom"), renamed, "Custom"},
+      {check("headerBox", true), header, "c-rows"},
+      {preset("Custom"), header, "Custom"},
   };
   std::unique_ptr<ExportDialog> dialog = NewDialog();
   for (const auto& [step, profile, listed] : steps) {
@@ -121,7 +124,30 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   EXPECT_TRUE(Preview(dialog.get()).startsWith("name 'heart-' is not an identifier"));
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "copyButton")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "saveButton")->isEnabled());
-  EXPECT_EQ(NewDialog()->Profile(), renamed);
+  EXPECT_EQ(NewDialog()->Profile(), header);
+}
+
+// A settings file is text anyone can edit: a huge or invalid value gives the basic preset at
+// once; settings from before the header option keep their profile. The notice follows.
+TEST_F(ExportDialogTest, BadSettingsFallBackToBasicAndTheNoticeFollows) {
+  WiringProfile header = Preset("c-rows");
+  header.header = true;
+  const std::tuple<const char*, QVariant, WiringProfile> cases[] = {
+      {"name", QString(1000000, 'x'), Preset("basic")},
+      {"name", "int", Preset("basic")},
+      {"header", QVariant(), Preset("c-rows")},
+  };
+  for (const auto& [key, value, profile] : cases) {
+    SaveExportProfile(header);
+    QSettings settings;
+    value.isValid() ? settings.setValue(QStringLiteral("export/") + key, value)
+                    : settings.remove(QStringLiteral("export/") + key);
+    std::unique_ptr<ExportDialog> dialog = NewDialog();
+    EXPECT_EQ(dialog->Profile(), profile) << key;
+    EXPECT_EQ(Find<QLabel>(dialog.get(), "notice")->text().toStdString(),
+              "Note: " + ProfileLabel(profile) +
+                  " writes the red plane only: the green of 4 lamps is left out.");
+  }
 }
 
 // The pointed lamp's byte and bit, worked out by hand, and the digits marked in the preview.
@@ -204,12 +230,13 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
 TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
   const LampMatrix sample = FromGrid(Sample);
   const std::string ht16k33 = ExportText(sample, Preset("ht16k33"));
-  const QString ambiguous = "reads as ht16k33 and as micropython, which give different patterns.";
+  const QString ambiguous = "reads as c-rows and as c-columns, which give different patterns.";
   const std::tuple<const char*, std::string, const char*, QString> cases[] = {
       {"c-rows", ExportText(sample, Preset("c-rows")), SampleRed, ""},
       {"c-rows", ExportText(sample, Preset("basic")), SampleRed, ""},
       {"ht16k33", ht16k33, Sample, ""},
-      {"basic", ht16k33, nullptr, ambiguous},
+      {"basic", ht16k33, Sample, ""},
+      {"basic", ExportText(sample, Preset("c-rows")), nullptr, ambiguous},
       {"basic", "DATA 1, 2", nullptr,
        "does not read as basic (expected 9 values for basic, found 2) "
        "nor as any preset."},
