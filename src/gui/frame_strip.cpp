@@ -144,6 +144,16 @@ FrameStrip::FrameStrip(QWidget* parent) : QListView(parent), model_(new FrameLis
           });
 }
 
+// A frame chosen from the menu or by a lamp edit moves no focus: a screen reader hears the frame
+// only while the strip has the focus.
+void FrameStrip::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  if (hasFocus()) {
+    QListView::currentChanged(current, previous);
+  } else {
+    QAbstractItemView::currentChanged(current, previous);
+  }
+}
+
 void FrameStrip::Show(const Animation& animation, int chosen) {
   model_->SetAnimation(animation);
   const QModelIndex index = model_->index(chosen);

@@ -48,6 +48,9 @@ class FrameStrip : public QListView {
   void FrameChosen(int index);
   void MoveRequested(int from, int to);
 
+ protected:
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
  private:
   FrameListModel* model_;
   bool showing_ = false;  // the editor's own choice is not reported back to it
