@@ -1,8 +1,10 @@
-// A DATA line that reads is red and grey only and writes back as the same line.
+// A DATA line that reads is red and grey only and writes back as the same line, less a leading
+// byte order mark.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "core/byte_order_mark.h"
 #include "core/data_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -21,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
   }
+  text = WithoutByteOrderMark(text);
   for (const std::string_view end : {"\r\n", "\n"}) {
     if (text.ends_with(end)) {
       text.remove_suffix(end.size());
