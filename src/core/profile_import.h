@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -17,6 +19,9 @@ namespace glyphgrid {
 // colours. An error names the position and what was expected: too few or too many values, a
 // value over 255, a zero unit that is not 0, anything that is not such a list.
 std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile);
+
+// The pattern that `units` show, as many as the profile writes: ExportUnits undone.
+LampMatrix LampsFromUnits(std::span<const std::uint8_t> units, const WiringProfile& profile);
 
 struct ImportedPattern {
   LampMatrix lamps;
