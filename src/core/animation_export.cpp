@@ -70,11 +70,11 @@ void AppendC(ExportedText& exported, const Animation& animation, const WiringPro
                                : "uint8_t",
                       profile.name,
                       Size(count) + (words ? "" : Size(matrix ? MatrixWords + 1 : units))) +
-          "{";
+          "{\n";
   for (int index = 0; index < count; ++index) {
     const Frame& frame = animation.At(index);
     const std::vector<std::uint8_t> values = ExportUnits(frame.Lamps(), profile);
-    text += index > 0 ? ", " : "";
+    text += "  ";
     if (words) {
       text += Hex(Packed(values), 16) + "ULL";
     } else if (matrix) {
@@ -88,6 +88,7 @@ void AppendC(ExportedText& exported, const Animation& animation, const WiringPro
       AppendUnits(exported, values, profile.syntax, index == marked);
       text += "}";
     }
+    text += ",\n";
   }
   text += "};";
   if (delays && !matrix) {
@@ -134,16 +135,16 @@ ExportedText ExportAnimationText(const Animation& animation, const WiringProfile
   const bool basic = IsBasicSyntax(profile.syntax);
   std::string& text = exported.text;
   if (python) {
-    text += profile.name + " = [";
+    text += profile.name + " = [\n";
   }
   for (int index = 0; index < count; ++index) {
-    if (index > 0) {
-      text += python ? ", " : "\n";
+    if (index > 0 && !python) {
+      text += "\n";
     }
-    text += python ? "bytes([" : basic ? "DATA " : "";
+    text += python ? "    bytes([" : basic ? "DATA " : "";
     AppendUnits(exported, ExportUnits(animation.At(index).Lamps(), profile), profile.syntax,
                 index == marked);
-    text += python ? "])" : "";
+    text += python ? "]),\n" : "";
   }
   if (python) {
     text += "]";

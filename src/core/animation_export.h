@@ -10,7 +10,8 @@
 
 namespace glyphgrid {
 
-// Every frame of the animation in one text that one program can hold, lines separated by LF:
+// Every frame of the animation in one text that one program can hold, lines separated by LF, a
+// frame a line:
 // - c-hex, c-binary: NAME[FRAMES][UNITS] of uint8_t, then NAME_delays[FRAMES] of uint16_t;
 // - c-uint64: NAME[FRAMES] of uint64_t, unit k in bits 8k to 8k + 7, then NAME_delays;
 // - uno-r4: NAME[FRAMES][4] of uint32_t, the matrix's three words and the delay;

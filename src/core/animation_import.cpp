@@ -499,7 +499,7 @@ std::variant<ImportedAnimation, Error> ImportAnimationAnyProfile(std::string_vie
   for (std::size_t i = 0; i < readings.size(); ++i) {
     names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
   }
-  return Error{Error::Kind::BadInput, "reads as " + names + ", which give different frames"};
+  return Error{Error::Kind::BadInput, "reads as " + names + ", which give different patterns"};
 }
 
 }  // namespace glyphgrid

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <functional>
 
+#include "core/animation_export.h"
 #include "core/profile_export.h"
 #include "core/profile_presets.h"
 #include "gui/export_lamp_grid.h"
@@ -33,7 +34,8 @@ class ExportDialogTest : public Form1Fixture {
   ExportDialogTest() { QSettings().clear(); }
 
   std::unique_ptr<ExportDialog> NewDialog() {
-    auto dialog = std::make_unique<ExportDialog>(toolkit_, FromGrid(Sample), nullptr);
+    auto dialog =
+        std::make_unique<ExportDialog>(toolkit_, Animation({Frame(FromGrid(Sample))}), 0, nullptr);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     return dialog;
   }
@@ -280,6 +282,14 @@ TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
       }
     }
   }
+  // Frames pasted replace the animation, as one step.
+  const Animation frames({Frame(FromGrid(SampleRed), 80), Frame(LampMatrix(), 400)});
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(ExportAnimation(frames, Preset("uno-r4"))));
+  form1_->findChild<QAction*>("actionPastePattern")->trigger();
+  EXPECT_EQ(form1_->Frames(), frames);
+  form1_->findChild<QAction*>("actionUndo")->trigger();
+  EXPECT_EQ(form1_->Frames().FrameCount(), 1);
 }
 
 }  // namespace
