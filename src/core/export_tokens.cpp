@@ -42,8 +42,13 @@ bool IsSuffix(char c) {
   return Lower(c) == 'u' || Lower(c) == 'l';
 }
 
-// The value of a literal, or max_value + 1 for any greater one, or nothing when it is no number.
-std::optional<std::uint64_t> LiteralValue(std::string_view literal, const TokenRules& rules) {
+struct Literal {
+  std::uint64_t value = 0;
+  bool too_large = false;  // over the rules' maximum
+};
+
+// The value of a literal, or nothing when it is no number.
+std::optional<Literal> LiteralValue(std::string_view literal, const TokenRules& rules) {
   int base = rules.bare_hex ? 16 : 10;
   std::string_view digits = literal;
   const std::string_view prefix = literal.substr(0, 2);
@@ -69,19 +74,21 @@ std::optional<std::uint64_t> LiteralValue(std::string_view literal, const TokenR
   if (digits.empty()) {
     return std::nullopt;
   }
-  const std::uint64_t over = rules.max_value + 1 == 0 ? rules.max_value : rules.max_value + 1;
-  std::uint64_t value = 0;
-  bool too_large = false;
+  Literal literal_value;
   for (const char c : digits) {
     const int digit = DigitValue(c);
     if (digit >= base) {
       return std::nullopt;
     }
     const auto d = static_cast<std::uint64_t>(digit);
-    too_large = too_large || value > (rules.max_value - d) / static_cast<std::uint64_t>(base);
-    value = too_large ? over : value * static_cast<std::uint64_t>(base) + d;
+    const auto b = static_cast<std::uint64_t>(base);
+    if (literal_value.too_large || literal_value.value > (rules.max_value - d) / b) {
+      literal_value.too_large = true;
+    } else {
+      literal_value.value = literal_value.value * b + d;
+    }
   }
-  return too_large ? std::optional(over) : std::optional(value);
+  return literal_value;
 }
 
 class Tokenizer {
@@ -121,17 +128,17 @@ class Tokenizer {
           }
           continue;
         }
-        const std::optional<std::uint64_t> value = LiteralValue(run, rules_);
+        const std::optional<Literal> value = LiteralValue(run, rules_);
         if (!value) {
           return Fail(ShownToken(run) + " is not a number (expected " +
                       (rules_.bare_hex ? "hexadecimal digits, or &B, &H or 0x and digits"
                                        : "&B, &H, 0x or 0b and digits, or a decimal number") +
                       ")");
         }
-        if (*value > rules_.max_value) {
+        if (value->too_large) {
           return Fail(ShownToken(run) + " is over " + std::to_string(rules_.max_value));
         }
-        Emit(ExportToken::Kind::Number, run.size(), *value);
+        Emit(ExportToken::Kind::Number, run.size(), value->value);
       } else {
         return Fail("unexpected " + ShownToken(text_.substr(at_, 1)));
       }

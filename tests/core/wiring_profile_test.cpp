@@ -246,7 +246,35 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
        "line 1, column 18: unexpected ')' after the values' ']'"},
       {Preset("micropython"), "p 1 [2]", "line 1, column 3: unexpected '1' before the values' '['"},
   };
+  WiringProfile uint64 = Preset("c-rows");
+  uint64.syntax = Syntax::CUint64;
+  const std::tuple<WiringProfile, std::string, std::string> frame_errors[] = {
+      {Preset("uno-r4"), "{{0xFFFFFFFF, 0, 0, 5}}",
+       "line 1, column 3: lights the matrix lamp at row 1, column 1, outside the pattern's "
+       "columns 3 to 10 (--offset 2)$"},
+      {Preset("uno-r4"), "{{0, 0, 0, 0}}", "line 1, column 12: the delay '0' is outside 1 to"},
+      {Preset("uno-r4"), "{{0, 0, 0, 1, 2}, {0, 0, 0}}",
+       "frame 1: line 1, column 15: expected 3 words and the delay"},
+      {Preset("uno-r4"), "{0x100000000, 0, 0}",
+       "line 1, column 2: '0x100000000' is over 4294967295"},
+      {uint64, "{0x10000000000000000}", "line 1, column 2: '0x10000000000000000' is over 1844674"},
+      {Preset("c-rows"), "{{1,2,3,4,5,6,7,8}, {1}}",
+       "frame 2: expected 8 values for c-rows, found 1$"},
+      {Preset("c-rows"), "{{0,0,0,0,0,0,0,0}, {0,0,0,0,0,0,0,0}}; d[2] = {5};",
+       "line 1, column 48: expected 2 delays, one a frame, found 1$"},
+      {Preset("c-rows"), "{{{1}}}", "line 1, column 3: lists nested deeper than frames of values$"},
+      {Preset("c-rows"), "{0,0,0,0,0,0,0,0}; {1}; {2}", "line 1, column 25: unexpected '{'"},
+      {Preset("basic"), "REM DELAYS 5\nDATA 1",
+       "line 2, column 1: unexpected 'DATA' (expected the end"},
+  };
   // A message that ends in $ is whole.
+  for (const auto& [profile, text, message] : frame_errors) {
+    const std::variant<Animation, Error> read = ImportAnimation(text, profile);
+    ASSERT_TRUE(std::holds_alternative<Error>(read)) << text;
+    EXPECT_TRUE((std::get<Error>(read).message + '$').starts_with(message))
+        << text << "\n"
+        << std::get<Error>(read).message;
+  }
   for (const auto& [profile, text, message] : errors) {
     const std::variant<LampMatrix, Error> read = ImportPattern(text, profile);
     ASSERT_TRUE(std::holds_alternative<Error>(read)) << text;
