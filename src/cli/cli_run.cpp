@@ -9,6 +9,7 @@
 #include "cli/profile_options.h"
 #include "cli/quoted.h"
 #include "core/animation_export.h"
+#include "core/animation_import.h"
 #include "core/app_info.h"
 
 namespace glyphgrid {
@@ -26,8 +27,9 @@ std::string VersionText() {
 }
 
 std::variant<std::string, Error> ReadInput(const CliOptions& options, const ReadSome& in) {
-  const TextLimit& limit =
-      options.input == PatternFormat::Document ? DocumentTextLimit : PatternTextLimit;
+  const TextLimit& limit = options.input == PatternFormat::Document ? DocumentTextLimit
+                           : options.input == PatternFormat::Export ? ExportTextLimit
+                                                                    : PatternTextLimit;
   if (options.file == StandardInputName) {
     return ReadPatternText(in, "standard input", limit);
   }

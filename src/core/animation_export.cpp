@@ -127,6 +127,10 @@ ExportedText ExportAnimationText(const Animation& animation, const WiringProfile
     return ExportPattern(animation.At(0).Lamps(), profile);
   }
   ExportedText exported;
+  // Room for the longest literals (0b and eight digits, a comma and a blank) of every frame.
+  exported.text.reserve(static_cast<std::size_t>(count) *
+                            static_cast<std::size_t>(UnitCount(profile) * 12 + 16) +
+                        static_cast<std::size_t>(count) * 7 + 256);
   if (IsCSyntax(profile.syntax)) {
     AppendC(exported, animation, profile, marked);
     return exported;

@@ -10,6 +10,10 @@
 
 namespace glyphgrid {
 
+// The largest export of 10,000 frames (both planes and the zero unit in binary literals) is about
+// 2 MiB; an export text is read up to twice that.
+inline constexpr TextLimit ExportTextLimit{4 * 1024 * 1024, "4 MiB", "an export"};
+
 // Reads back every frame that ExportAnimation wrote with the profile, and what ImportPattern
 // reads as one frame. The frames come from the text's structure, never from counting its values:
 // the lists inside a C array's { } or a Python list's [ ] (each in bytes( ) or not), the DATA

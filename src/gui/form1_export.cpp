@@ -5,6 +5,7 @@
 #include "gui/export_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
+#include "gui/from_view.h"
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
 
@@ -29,11 +30,11 @@ void Form1::PastePattern() {
   const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
   if (text.isEmpty()) {
     toolkit_.ShowError(this, failure + "holds no text.", MessageTitle);
-  } else if (static_cast<std::size_t>(text.size()) > MaxPatternTextSize) {
-    toolkit_.ShowError(
-        this,
-        failure + "text is larger than " + MaxPatternTextSizeName + ", too large for a pattern.",
-        MessageTitle);
+  } else if (static_cast<std::size_t>(text.size()) > ExportTextLimit.size) {
+    toolkit_.ShowError(this,
+                       failure + "text is larger than " + FromView(ExportTextLimit.name) +
+                           ", too large for " + FromView(ExportTextLimit.what) + ".",
+                       MessageTitle);
   } else {
     ReadExport(text.toStdString(), failure + "text ", "Paste Pattern");
   }
