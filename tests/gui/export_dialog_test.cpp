@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 #include <functional>
 
@@ -33,9 +34,9 @@ class ExportDialogTest : public Form1Fixture {
  protected:
   ExportDialogTest() { QSettings().clear(); }
 
-  std::unique_ptr<ExportDialog> NewDialog() {
-    auto dialog =
-        std::make_unique<ExportDialog>(toolkit_, Animation({Frame(FromGrid(Sample))}), 0, nullptr);
+  std::unique_ptr<ExportDialog> NewDialog(
+      const Animation& animation = Animation({Frame(FromGrid(Sample))})) {
+    auto dialog = std::make_unique<ExportDialog>(toolkit_, animation, 0, nullptr);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     return dialog;
   }
@@ -89,6 +90,13 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   renamed.name = "heart";
   WiringProfile header = renamed;
   header.header = true;
+  WiringProfile matrix = Preset("uno-r4");
+  matrix.name = "heart";
+  matrix.header = true;
+  WiringProfile shifted = matrix;
+  shifted.offset = 4;
+  WiringProfile undelayed = header;
+  undelayed.delays = false;
   const std::tuple<Step, WiringProfile, const char*> steps[] = {
       {[](QWidget*) {}, Preset("basic"), "basic"},
       {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
@@ -113,11 +121,21 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
        renamed, "c-rows"},
       {check("headerBox", true), header, "c-rows"},
       {preset("Custom"), header, "Custom"},
+      {preset("uno-r4"), matrix, "uno-r4"},
+      {[](QWidget* dialog) { Find<QSpinBox>(dialog, "offsetBox")->setValue(4); }, shifted,
+       "uno-r4"},
+      {[&](QWidget* dialog) {
+         preset("c-rows")(dialog);
+         check("delaysBox", false)(dialog);
+       },
+       undelayed, "c-rows"},
   };
-  std::unique_ptr<ExportDialog> dialog = NewDialog();
+  // The preview is the whole animation's.
+  const Animation frames({Frame(FromGrid(Sample), 80), Frame(FromGrid(SampleRed), 400)});
+  std::unique_ptr<ExportDialog> dialog = NewDialog(frames);
   for (const auto& [step, profile, listed] : steps) {
     step(dialog.get());
-    EXPECT_EQ(Preview(dialog.get()).toStdString(), ExportText(FromGrid(Sample), profile));
+    EXPECT_EQ(Preview(dialog.get()).toStdString(), ExportAnimation(frames, profile));
     EXPECT_EQ(dialog->Profile(), profile) << Preview(dialog.get()).toStdString();
     EXPECT_EQ(Find<QListWidget>(dialog.get(), "presetList")->currentItem()->text(), listed);
     EXPECT_EQ(NewDialog()->Profile(), profile);
@@ -126,7 +144,7 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   EXPECT_TRUE(Preview(dialog.get()).startsWith("name 'heart-' is not an identifier"));
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "copyButton")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "saveButton")->isEnabled());
-  EXPECT_EQ(NewDialog()->Profile(), header);
+  EXPECT_EQ(NewDialog()->Profile(), undelayed);
 }
 
 // A settings file is text anyone can edit: a huge or invalid value gives the basic preset at
