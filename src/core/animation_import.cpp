@@ -180,7 +180,7 @@ class Parser {
       if (starts_line && structure.delays && current == &*structure.delays) {
         return Unexpected(token, "the end after the REM DELAYS line");
       }
-      if (starts_line && (data ? IsDataKeyword(token) : true)) {
+      if (starts_line && (!data || IsDataKeyword(token))) {
         structure.frames.items.push_back(Node{&token, true, {}});
         current = &structure.frames.items.back();
         after_value = false;
@@ -389,7 +389,7 @@ std::variant<Animation, Error> WithDelays(std::vector<Frame> frames, const Struc
                                            std::to_string(delays.size()));
     }
     for (std::size_t i = 0; i < delays.size(); ++i) {
-      if (!IsDelay(static_cast<long long>(std::min<std::uint64_t>(delays[i], MaxDelay + 1)))) {
+      if (delays[i] < MinDelay || delays[i] > MaxDelay) {
         return At(*structure.delays->items[i].at,
                   "the delay " + ShownToken(structure.delays->items[i].at->text) + " is outside " +
                       std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) + " ms");

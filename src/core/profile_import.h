@@ -31,7 +31,8 @@ struct ImportedPattern {
 // Reads with `preferred`; when that fails, with the only preset that reads the text (presets that
 // read it into the same lamps count as one). When several read it differently, the text's syntax
 // decides, if only one of them has it: braces C, brackets or bytes( ) Python, DATA BASIC. An error
-// when none reads it, or several that the syntax cannot tell apart.
+// when none reads it, or several that the syntax cannot tell apart. The uno-r4 preset, whose
+// frames are wide words, is left to ImportAnimationAnyProfile.
 std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
                                                       const WiringProfile& preferred);
 
