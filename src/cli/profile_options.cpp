@@ -169,7 +169,7 @@ std::string ProfilesText() {
 std::string ProfileUsageText(const Wrap& wrap) {
   const auto line = [&wrap](std::string_view option, const std::string& text) {
     std::string start = "  " + std::string(option);
-    start.resize(17, ' ');
+    start.resize(std::max<std::size_t>(17, start.size() + 1), ' ');
     return wrap(start, text);
   };
   return "Profile options (export and --from export; the glyphgrid-cli profiles command lists\n"
