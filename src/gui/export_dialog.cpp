@@ -396,8 +396,17 @@ void ExportDialog::SaveExport() {
   if (!name) {
     return;
   }
-  const std::string line_break = IsBasicSyntax(profile_.syntax) ? "\r\n" : "\n";
-  if (const std::optional<Error> failure = WritePatternFile(*name, exported_.text + line_break)) {
+  // BASIC files end their lines, the DATA lines of frames too, in CR LF.
+  const bool basic = IsBasicSyntax(profile_.syntax);
+  std::string text;
+  text.reserve(exported_.text.size() + 2);
+  for (const char c : exported_.text + "\n") {
+    if (basic && c == '\n') {
+      text += '\r';
+    }
+    text += c;
+  }
+  if (const std::optional<Error> failure = WritePatternFile(*name, text)) {
     toolkit_.ShowError(this, ErrorText(*failure), MessageTitle);
   }
 }

@@ -223,10 +223,11 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
       {"basic-hex", PathOf("heart.bas"), "\r\n", "save|BASIC Files (*.bas);;All Files (*)|"},
       {"micropython", PathOf("no/such/folder.py"), "", "save|Python Files (*.py);;All Files (*)|"},
   };
+  const Animation frames({Frame(FromGrid(Sample)), Frame(FromGrid(SampleRed))});
   for (const auto& [name, file, line_break, save] : cases) {
     SaveExportProfile(Preset(name));
-    std::unique_ptr<ExportDialog> dialog = NewDialog();
-    const std::string text = ExportText(FromGrid(Sample), Preset(name));
+    std::unique_ptr<ExportDialog> dialog = NewDialog(frames);
+    const std::string text = ExportAnimation(frames, Preset(name));
     Find<QPushButton>(dialog.get(), "copyButton")->click();
     EXPECT_EQ(ClipboardText().toStdString(), text);
     toolkit_.calls.clear();
@@ -240,7 +241,12 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
       EXPECT_TRUE(toolkit_.calls[1].endsWith("|Kestrova"));
     } else {
       EXPECT_EQ(toolkit_.calls.size(), 1);
-      EXPECT_EQ(folder_.Read(QFileInfo(file).fileName().toStdString()), text + line_break);
+      // Every line ends in the file's line break.
+      std::string lines;
+      for (const char c : text + "\n") {
+        lines += c == '\n' ? line_break : std::string(1, c);
+      }
+      EXPECT_EQ(folder_.Read(QFileInfo(file).fileName().toStdString()), lines);
     }
   }
 }
