@@ -6,6 +6,7 @@
 
 #include "core/animation_export.h"
 #include "core/animation_import.h"
+#include "core/profile_presets.h"
 #include "targets.h"
 
 namespace glyphgrid {
@@ -47,10 +48,23 @@ void BM_ImportAnimation(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportAnimation)->Unit(benchmark::kMillisecond);
 
+// Paste Pattern of the largest ht16k33 export while the basic profile is chosen: every preset
+// tries the frames.
+void BM_PasteAnimation(benchmark::State& state) {
+  const std::string text =
+      ExportAnimation(LargestAnimation(), FindProfilePreset("ht16k33")->profile);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ImportAnimationAnyProfile(text, ProfilePresets().front().profile));
+  }
+}
+BENCHMARK(BM_PasteAnimation)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace glyphgrid
 
 int main(int argc, char** argv) {
-  return glyphgrid::RunWithTargets(
-      argc, argv, {{"BM_ExportAnimation", "", 0, 50e6}, {"BM_ImportAnimation", "", 0, 200e6}});
+  return glyphgrid::RunWithTargets(argc, argv,
+                                   {{"BM_ExportAnimation", "", 0, 50e6},
+                                    {"BM_ImportAnimation", "", 0, 200e6},
+                                    {"BM_PasteAnimation", "", 0, 200e6}});
 }
