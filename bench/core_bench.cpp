@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/animation_import.h"
 #include "core/click_editing.h"
 #include "core/colour_cycles.h"
 #include "core/colour_planes.h"
@@ -96,8 +97,7 @@ BENCHMARK(BM_ReadWorstColourPlanes)
 // numbers longer than any export, and a last value of a million digits that messages quote.
 const std::string_view ImportShapes[] = {"words", "commas", "comment", "numbers", "literal"};
 
-std::string ImportText(std::int64_t shape) {
-  constexpr std::size_t size = MaxPatternTextSize;
+std::string ImportText(std::int64_t shape, std::size_t size = MaxPatternTextSize) {
   switch (shape) {
     case 0: {
       std::string text;
@@ -133,6 +133,17 @@ void BM_ImportLargestText(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportLargestText)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
+// The same shapes as frames, as Paste Pattern reads every text now, at the size of the largest
+// export of 10,000 frames that Paste takes.
+void BM_ImportLargestFramesText(benchmark::State& state) {
+  const std::string text = ImportText(state.range(0), ExportTextLimit.size);
+  state.SetLabel(std::string(ImportShapes[state.range(0)]));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ImportAnimationAnyProfile(text, ProfilePresets().front().profile));
+  }
+}
+BENCHMARK(BM_ImportLargestFramesText)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace glyphgrid
 
@@ -150,6 +161,7 @@ int main(int argc, char** argv) {
   // Paste must not freeze the editor: the largest text in under 100 ms, whatever its shape.
   for (int shape = 0; shape < 5; ++shape) {
     targets.push_back({"BM_ImportLargestText/" + std::to_string(shape), "", 0, 100e6});
+    targets.push_back({"BM_ImportLargestFramesText/" + std::to_string(shape), "", 0, 100e6});
   }
   return glyphgrid::RunWithTargets(argc, argv, targets);
 }

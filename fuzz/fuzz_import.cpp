@@ -1,12 +1,16 @@
 // Any text read as an export with a profile chosen by the first bytes, and with any preset that
-// reads it: what reads comes out again as the same lamps when exported and read back, and an
-// export of any pattern the profile can express reads back as that pattern.
+// reads it, as one pattern and as frames: what reads comes out again as the same lamps (and the
+// same delays, where the export writes them) when exported and read back, and an export of any
+// pattern the profile can express reads back as that pattern.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
+#include "core/animation_export.h"
+#include "core/animation_import.h"
 #include "core/profile_export.h"
 #include "core/profile_import.h"
+#include "core/profile_presets.h"
 
 namespace glyphgrid {
 namespace {
@@ -21,6 +25,37 @@ LampMatrix Expressible(LampMatrix lamps, Planes planes) {
     lamps.SetColour(i, red && green ? LampOrange : red ? LampRed : green ? LampGreen : LampGrey);
   }
   return lamps;
+}
+
+// Frames read from any text export and read back as the same frames; the delays too when the
+// export writes them.
+void CheckFrames(std::string_view text, const WiringProfile& profile) {
+  const std::variant<ImportedAnimation, Error> any = ImportAnimationAnyProfile(text, profile);
+  if (const Error* error = std::get_if<Error>(&any); error && error->message.empty()) {
+    std::abort();
+  }
+  const std::variant<Animation, Error> read = ImportAnimation(text, profile);
+  const Animation* frames = std::get_if<Animation>(&read);
+  if (!frames) {
+    if (std::get<Error>(read).message.empty()) {
+      std::abort();
+    }
+    return;
+  }
+  const std::variant<Animation, Error> again =
+      ImportAnimation(ExportAnimation(*frames, profile), profile);
+  const Animation* back = std::get_if<Animation>(&again);
+  if (!back || back->FrameCount() != frames->FrameCount()) {
+    std::abort();
+  }
+  const bool delays = WritesDelays(profile, frames->FrameCount());
+  for (int index = 0; index < frames->FrameCount(); ++index) {
+    const Frame& frame = frames->At(index);
+    const Frame& copy = back->At(index);
+    if (!(copy.Lamps() == frame.Lamps()) || (delays && copy.Delay() != frame.Delay())) {
+      std::abort();
+    }
+  }
 }
 
 }  // namespace
@@ -41,13 +76,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   profile.planes = static_cast<Planes>(data[1] % 5);
   profile.invert = data[0] & 8;
   profile.zero = data[0] & 16;
-  profile.syntax = static_cast<Syntax>(data[2] % 7);
+  profile.syntax = static_cast<Syntax>(data[2] % 9);
+  if (profile.syntax == Syntax::UnoR4) {
+    profile = FindProfilePreset("uno-r4")->profile;
+    profile.offset = data[1] % (MaxOffset + 1);
+  } else if (profile.syntax == Syntax::CUint64) {
+    profile.planes = data[1] & 1 ? Planes::Green : Planes::Red;
+    profile.zero = false;
+  }
   profile.header = IsCSyntax(profile.syntax) && (data[0] & 32);
-  profile.progmem = IsCSyntax(profile.syntax) && (data[0] & 64);
+  profile.progmem = IsCSyntax(profile.syntax) && profile.syntax != Syntax::UnoR4 && (data[0] & 64);
+  profile.delays = profile.syntax == Syntax::UnoR4 || !(data[0] & 128);
   if (CheckProfile(profile)) {
     std::abort();
   }
   const std::string_view text(reinterpret_cast<const char*>(data) + 3, size - 3);
+  CheckFrames(text, profile);
   const std::variant<ImportedPattern, Error> any = ImportAnyProfile(text, profile);
   if (const Error* error = std::get_if<Error>(&any); error && error->message.empty()) {
     std::abort();

@@ -6,26 +6,11 @@
 #include <optional>
 
 #include "cli/profile_options.h"
+#include "cli/whole_number.h"
 
 namespace glyphgrid {
 
 namespace {
-
-std::optional<int> ParseWholeNumber(std::string_view text, int least, int most) {
-  int number = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, number);
-  if (error != std::errc() || stop != end || number < least || number > most) {
-    return std::nullopt;
-  }
-  return number;
-}
-
-Error NotInRange(std::string_view option, int least, int most, const std::string& value) {
-  return {Error::Kind::BadInput, std::string(option) + ": expected a whole number from " +
-                                     std::to_string(least) + " to " + std::to_string(most) +
-                                     ", got " + Quoted(value)};
-}
 
 bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument.starts_with('-');
@@ -176,13 +161,16 @@ std::string UsageText() {
          "Reads the frames of an 8 x 8 lamp animation from FILE (standard input when FILE is "
          "absent\n"
          "or \"-\"), applies the operations to each frame and prints every frame. Grid and planes\n"
-         "input holds one frame or several separated by an empty line; a document holds its own.\n"
+         "input holds one frame or several separated by an empty line; a document and an export "
+         "hold\n"
+         "their own.\n"
          "\n"
          "Commands (the output format):\n"
          "  data      the DATA line of each frame\n"
          "  grid      8 lines of 8 characters, top row first: . grey, R red, G green, O orange\n"
          "  planes    the colour-plane text that the editor loads\n"
-         "  export    each frame as a wiring profile writes it (basic: the DATA line)\n"
+         "  export    the frames as a wiring profile writes them, all in one text (one frame:\n"
+         "            the pattern alone; basic: the DATA line)\n"
          "  document  the native document (JSON): every frame in four colours with its delay\n"
          "  profiles  list the profile presets with their settings, and read nothing\n"
          "\n"

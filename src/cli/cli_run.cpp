@@ -8,8 +8,9 @@
 #include "cli/pattern_formats.h"
 #include "cli/profile_options.h"
 #include "cli/quoted.h"
+#include "core/animation_export.h"
+#include "core/animation_import.h"
 #include "core/app_info.h"
-#include "core/profile_export.h"
 
 namespace glyphgrid {
 
@@ -26,8 +27,9 @@ std::string VersionText() {
 }
 
 std::variant<std::string, Error> ReadInput(const CliOptions& options, const ReadSome& in) {
-  const TextLimit& limit =
-      options.input == PatternFormat::Document ? DocumentTextLimit : PatternTextLimit;
+  const TextLimit& limit = options.input == PatternFormat::Document ? DocumentTextLimit
+                           : options.input == PatternFormat::Export ? ExportTextLimit
+                                                                    : PatternTextLimit;
   if (options.file == StandardInputName) {
     return ReadPatternText(in, "standard input", limit);
   }
@@ -49,14 +51,15 @@ Error WriteFailure() {
 }
 
 // Each input frame with the operations applied once, or the one input frame N times over with the
-// operations applied before each. Every frame but a document's is written as it is made, so
-// memory does not grow with the number of frames. The first export that leaves a colour out says
-// so in one line on `err`.
+// operations applied before each. Frames printed one by one are written as they are made, so
+// memory does not grow with their number; a document and an export hold them all in one text.
+// The first export that leaves a colour out says so in one line on `err`.
 bool WriteFrames(const CliOptions& options, const Document& input, std::ostream& out,
                  std::ostream& err) {
   const Animation& frames = input.animation;
   const bool several = frames.FrameCount() > 1;
-  const bool document = options.output == PatternFormat::Document;
+  const bool export_text = options.output == PatternFormat::Export;
+  const bool whole = export_text || options.output == PatternFormat::Document;
   std::vector<Frame> made;
   LampMatrix lamps = frames.At(0).Lamps();
   const int count = several ? frames.FrameCount() : options.frames.value_or(1);
@@ -69,23 +72,26 @@ bool WriteFrames(const CliOptions& options, const Document& input, std::ostream&
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (options.output == PatternFormat::Export && !warned) {
+    if (export_text && !warned) {
       if (const std::optional<std::string> left_out = LeftOutColours(lamps, options.profile)) {
         err << "glyphgrid-cli: warning: " << *left_out
             << (count > 1 ? " (frame " + std::to_string(index + 1) + ")" : "") << '\n';
         warned = true;
       }
     }
-    if (document) {
+    if (whole) {
       made.emplace_back(lamps, options.delay.value_or(source.Delay()));
     } else if ((index > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) ||
-               !Write(out, PatternText(options.output, lamps, options.profile))) {
+               !Write(out, PatternText(options.output, lamps))) {
       return false;
     }
   }
-  return !document ||
-         Write(out,
-               DocumentText({Animation(std::move(made), frames.DefaultDelay()), input.profile}));
+  if (!whole) {
+    return true;
+  }
+  const Animation animation(std::move(made), frames.DefaultDelay());
+  return Write(out, export_text ? ExportAnimation(animation, options.profile) + "\n"
+                                : DocumentText({animation, input.profile}));
 }
 
 }  // namespace

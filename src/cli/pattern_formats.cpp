@@ -1,10 +1,9 @@
 #include "cli/pattern_formats.h"
 
+#include "core/animation_import.h"
 #include "core/colour_planes.h"
 #include "core/data_text.h"
 #include "core/grid_text.h"
-#include "core/profile_export.h"
-#include "core/profile_import.h"
 
 namespace glyphgrid {
 
@@ -51,16 +50,14 @@ std::vector<std::string_view> FrameTexts(std::string_view text) {
   return frames;
 }
 
-std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text,
-                                             const WiringProfile& profile) {
+std::variant<LampMatrix, Error> ParsePattern(PatternFormat format, std::string_view text) {
   switch (format) {
     case PatternFormat::Grid:
       return ParseGrid(text);
     case PatternFormat::Data:
       return ParseDataText(text);
-    case PatternFormat::Export:
-      return ImportPattern(text, profile);
     case PatternFormat::Planes:
+    case PatternFormat::Export:
     case PatternFormat::Document:
       break;
   }
@@ -76,6 +73,13 @@ std::variant<Document, Error> ParseFrames(PatternFormat format, std::string_view
   if (format == PatternFormat::Document) {
     return ParseDocument(text);
   }
+  if (format == PatternFormat::Export) {
+    std::variant<Animation, Error> animation = ImportAnimation(text, profile);
+    if (Error* error = std::get_if<Error>(&animation)) {
+      return std::move(*error);
+    }
+    return Document{std::move(std::get<Animation>(animation)), std::nullopt};
+  }
   const bool framed = format == PatternFormat::Grid || format == PatternFormat::Planes;
   const std::vector<std::string_view> texts =
       framed ? FrameTexts(text) : std::vector<std::string_view>{text};
@@ -86,7 +90,7 @@ std::variant<Document, Error> ParseFrames(PatternFormat format, std::string_view
   std::vector<Frame> frames;
   frames.reserve(texts.size());
   for (std::size_t index = 0; index < texts.size(); ++index) {
-    std::variant<LampMatrix, Error> lamps = ParsePattern(format, texts[index], profile);
+    std::variant<LampMatrix, Error> lamps = ParsePattern(format, texts[index]);
     if (Error* error = std::get_if<Error>(&lamps)) {
       if (texts.size() > 1) {
         error->message = "frame " + std::to_string(index + 1) + ": " + error->message;
@@ -98,16 +102,14 @@ std::variant<Document, Error> ParseFrames(PatternFormat format, std::string_view
   return Document{Animation(std::move(frames)), std::nullopt};
 }
 
-std::string PatternText(PatternFormat format, const LampMatrix& lamps,
-                        const WiringProfile& profile) {
+std::string PatternText(PatternFormat format, const LampMatrix& lamps) {
   switch (format) {
     case PatternFormat::Grid:
       return GridText(lamps);
     case PatternFormat::Data:
       return DataText(lamps) + "\n";
-    case PatternFormat::Export:
-      return ExportText(lamps, profile) + "\n";
     case PatternFormat::Planes:
+    case PatternFormat::Export:
     case PatternFormat::Document:
       break;
   }
@@ -115,7 +117,7 @@ std::string PatternText(PatternFormat format, const LampMatrix& lamps,
 }
 
 bool IsLineFormat(PatternFormat format) {
-  return format == PatternFormat::Data || format == PatternFormat::Export;
+  return format == PatternFormat::Data;
 }
 
 }  // namespace glyphgrid

@@ -20,15 +20,14 @@ enum class PatternFormat { Planes, Grid, Data, Export, Document };
 std::optional<PatternFormat> PatternFormatNamed(std::string_view name);
 
 // The frames of an input. Grid and planes texts hold one frame or several separated by empty
-// lines, as the output separates them; a document holds its own frames and delays. Colour planes
-// are applied to an all-grey pattern, as the editor's load applies them to its lamps; they accept
-// any text. An export is read with `profile`, which the other formats ignore.
+// lines, as the output separates them; a document and an export hold their own frames and delays.
+// Colour planes are applied to an all-grey pattern, as the editor's load applies them to its
+// lamps; they accept any text. An export is read with `profile`, which the other formats ignore.
 std::variant<Document, Error> ParseFrames(PatternFormat format, std::string_view text,
                                           const WiringProfile& profile);
 
-// One printed frame; the DATA line and the export get a closing LF.
-std::string PatternText(PatternFormat format, const LampMatrix& lamps,
-                        const WiringProfile& profile);
+// One printed frame of the grid, planes or data format; the DATA line gets a closing LF.
+std::string PatternText(PatternFormat format, const LampMatrix& lamps);
 
 // One line a frame, frames not separated by an empty line.
 bool IsLineFormat(PatternFormat format);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/quoted.h"
+#include "cli/whole_number.h"
 #include "core/profile_presets.h"
 
 namespace glyphgrid {
@@ -12,7 +13,8 @@ namespace {
 constexpr std::string_view FlagOptions[] = {"--invert", "--header", "--progmem"};
 constexpr std::string_view ProfileOption = "--profile";
 constexpr std::string_view ValueOptions[] = {ProfileOption, "--scan",   "--first", "--msb",
-                                             "--planes",    "--syntax", "--zero",  "--name"};
+                                             "--planes",    "--syntax", "--zero",  "--name",
+                                             "--delays",    "--offset"};
 
 Error Usage(const std::string& message) {
   return {Error::Kind::BadInput, message};
@@ -58,6 +60,17 @@ std::optional<Error> Apply(const std::string& option, const std::string& value,
   }
   if (option == "--zero") {
     return SetNamed(YesNoValues, option, value, profile.zero);
+  }
+  if (option == "--delays") {
+    return SetNamed(YesNoValues, option, value, profile.delays);
+  }
+  if (option == "--offset") {
+    const std::optional<int> offset = ParseWholeNumber(value, 0, MaxOffset);
+    if (!offset) {
+      return NotInRange(option, 0, MaxOffset, value);
+    }
+    profile.offset = *offset;
+    return std::nullopt;
   }
   if (option == "--name") {
     profile.name = value;
@@ -130,6 +143,12 @@ std::string ProfileOptionsText(const WiringProfile& profile) {
       text += flag;
     }
   }
+  if (!profile.delays) {
+    text += " --delays no";
+  }
+  if (profile.syntax == Syntax::UnoR4) {
+    text += " --offset " + std::to_string(profile.offset);
+  }
   if (profile.name != DefaultProfileName) {
     text += " --name " + profile.name;
   }
@@ -150,7 +169,7 @@ std::string ProfilesText() {
 std::string ProfileUsageText(const Wrap& wrap) {
   const auto line = [&wrap](std::string_view option, const std::string& text) {
     std::string start = "  " + std::string(option);
-    start.resize(17, ' ');
+    start.resize(std::max<std::size_t>(17, start.size() + 1), ' ');
     return wrap(start, text);
   };
   return "Profile options (export and --from export; the glyphgrid-cli profiles command lists\n"
@@ -165,15 +184,22 @@ std::string ProfileUsageText(const Wrap& wrap) {
               Alternatives(NamesOf(SyntaxValues)) + "; c-binary's 0b literals need C23 or C++14") +
          line("--zero yes|no", "one more unit, always 0, at the end") +
          line("--name ID",
-              "the array or variable name of c-hex, c-binary and python: no keyword of C, C++ "
+              "the array or variable name of the C syntaxes and python: no keyword of C, C++ "
               "or Python, at most " +
                   std::to_string(MaxNameLength) + " characters") +
          line("--header",
-              "c-hex and c-binary: a header any number of C files can include "
-              "(include guard, <stdint.h>, a static array)") +
+              "C syntaxes: a header any number of C files can include "
+              "(include guard, <stdint.h>, static arrays)") +
          line("--progmem",
-              "c-hex and c-binary: the array in an AVR's flash (PROGMEM, read with "
-              "pgm_read_byte)");
+              "c-hex, c-binary and c-uint64: the arrays in an AVR's flash (PROGMEM, read with "
+              "pgm_read_byte)") +
+         line("--delays yes|no",
+              "with several frames, and always for c-uint64 and uno-r4: write each frame's "
+              "delay too (yes by default; hex never writes them)") +
+         line("--offset N", "uno-r4: the matrix column, 0 to " + std::to_string(MaxOffset) +
+                                ", of the pattern's left column (2 by default, the middle)") +
+         "Several frames make one text: C arrays of frames and NAME_delays, a Python list of\n"
+         "bytes and NAME_delays, a DATA line a frame and REM DELAYS, or a hex line a frame.\n";
 }
 
 }  // namespace glyphgrid

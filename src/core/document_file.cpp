@@ -40,17 +40,26 @@ std::vector<std::string> GridRows(const LampMatrix& lamps) {
   return rows;
 }
 
+// delays and offset only when they say more than their defaults, so that documents of profiles
+// without them stay as they were.
 Json ProfileJson(const WiringProfile& profile) {
-  return {{"scan", NameOf(ScanValues, profile.scan)},
-          {"first", NameOf(SideValues, profile.first)},
-          {"msb", NameOf(SideValues, profile.msb)},
-          {"planes", NameOf(PlanesValues, profile.planes)},
-          {"invert", NameOf(YesNoValues, profile.invert)},
-          {"syntax", NameOf(SyntaxValues, profile.syntax)},
-          {"zero", NameOf(YesNoValues, profile.zero)},
-          {"header", NameOf(YesNoValues, profile.header)},
-          {"progmem", NameOf(YesNoValues, profile.progmem)},
-          {"name", profile.name}};
+  Json json = {{"scan", NameOf(ScanValues, profile.scan)},
+               {"first", NameOf(SideValues, profile.first)},
+               {"msb", NameOf(SideValues, profile.msb)},
+               {"planes", NameOf(PlanesValues, profile.planes)},
+               {"invert", NameOf(YesNoValues, profile.invert)},
+               {"syntax", NameOf(SyntaxValues, profile.syntax)},
+               {"zero", NameOf(YesNoValues, profile.zero)},
+               {"header", NameOf(YesNoValues, profile.header)},
+               {"progmem", NameOf(YesNoValues, profile.progmem)},
+               {"name", profile.name}};
+  if (!profile.delays) {
+    json["delays"] = NameOf(YesNoValues, profile.delays);
+  }
+  if (profile.syntax == Syntax::UnoR4) {
+    json["offset"] = profile.offset;
+  }
+  return json;
 }
 
 // ---- Where a value stands: only looked for when something is wrong with it
@@ -289,7 +298,7 @@ std::variant<WiringProfile, Problem> ReadProfile(const Json& value, const JsonPa
   if (std::optional<Problem> unknown =
           UnknownKey(value, path,
                      {"scan", "first", "msb", "planes", "invert", "syntax", "zero", "header",
-                      "progmem", "name"})) {
+                      "progmem", "delays", "offset", "name"})) {
     return *unknown;
   }
   WiringProfile profile;
@@ -302,10 +311,20 @@ std::variant<WiringProfile, Problem> ReadProfile(const Json& value, const JsonPa
         ReadOption(value, path, "syntax", SyntaxValues, profile.syntax),
         ReadOption(value, path, "zero", YesNoValues, profile.zero),
         ReadOption(value, path, "header", YesNoValues, profile.header),
-        ReadOption(value, path, "progmem", YesNoValues, profile.progmem)}) {
+        ReadOption(value, path, "progmem", YesNoValues, profile.progmem),
+        ReadOption(value, path, "delays", YesNoValues, profile.delays)}) {
     if (problem) {
       return std::move(*problem);
     }
+  }
+  if (value.contains("offset")) {
+    const Json& offset = value["offset"];
+    if (!offset.is_number_integer() || offset.get<long long>() < 0 ||
+        offset.get<long long>() > MaxOffset) {
+      return Problem{Child(path, "offset"),
+                     "\"offset\": expected a whole number from 0 to " + std::to_string(MaxOffset)};
+    }
+    profile.offset = offset.get<int>();
   }
   if (value.contains("name")) {
     if (!value["name"].is_string()) {

@@ -12,7 +12,6 @@ namespace glyphgrid {
 
 namespace {
 
-constexpr int MaxUnitValue = 255;
 constexpr std::string_view Marks = "{}[](),;=";
 constexpr std::size_t MaxShownLength = 24;
 
@@ -39,39 +38,62 @@ bool IsArduinoBinary(std::string_view run, bool bare_hex) {
          std::ranges::all_of(run.substr(1), [](char c) { return c == '0' || c == '1'; });
 }
 
-// The value of a literal, capped just over 255, or nothing when it is no number.
-std::optional<int> LiteralValue(std::string_view literal, bool bare_hex) {
-  int base = bare_hex ? 16 : 10;
+bool IsSuffix(char c) {
+  return Lower(c) == 'u' || Lower(c) == 'l';
+}
+
+struct Literal {
+  std::uint64_t value = 0;
+  bool too_large = false;  // over the rules' maximum
+};
+
+// The value of a literal, or nothing when it is no number.
+std::optional<Literal> LiteralValue(std::string_view literal, const TokenRules& rules) {
+  int base = rules.bare_hex ? 16 : 10;
   std::string_view digits = literal;
   const std::string_view prefix = literal.substr(0, 2);
-  if (IsArduinoBinary(literal, bare_hex)) {
+  bool c_literal = !rules.bare_hex;
+  if (IsArduinoBinary(literal, rules.bare_hex)) {
     base = 2;
     digits.remove_prefix(1);
-  } else if (EqualsIgnoringCase(prefix, "&b") || (!bare_hex && EqualsIgnoringCase(prefix, "0b"))) {
+    c_literal = false;
+  } else if (EqualsIgnoringCase(prefix, "&b") ||
+             (!rules.bare_hex && EqualsIgnoringCase(prefix, "0b"))) {
     base = 2;
     digits.remove_prefix(2);
+    c_literal = prefix[0] == '0';
   } else if (EqualsIgnoringCase(prefix, "&h") || EqualsIgnoringCase(prefix, "0x")) {
     base = 16;
     digits.remove_prefix(2);
+    c_literal = prefix[0] == '0';
+  }
+  // 0x12UL: C's suffixes, at most three of them.
+  for (int i = 0; c_literal && i < 3 && digits.size() > 1 && IsSuffix(digits.back()); ++i) {
+    digits.remove_suffix(1);
   }
   if (digits.empty()) {
     return std::nullopt;
   }
-  int value = 0;
+  Literal literal_value;
   for (const char c : digits) {
     const int digit = DigitValue(c);
     if (digit >= base) {
       return std::nullopt;
     }
-    value = std::min(value * base + digit, MaxUnitValue + 1);
+    const auto d = static_cast<std::uint64_t>(digit);
+    const auto b = static_cast<std::uint64_t>(base);
+    if (literal_value.too_large || literal_value.value > (rules.max_value - d) / b) {
+      literal_value.too_large = true;
+    } else {
+      literal_value.value = literal_value.value * b + d;
+    }
   }
-  return value;
+  return literal_value;
 }
 
 class Tokenizer {
  public:
-  Tokenizer(std::string_view text, bool bare_hex, std::size_t max_tokens)
-      : text_(text), bare_hex_(bare_hex), max_tokens_(max_tokens) {
+  Tokenizer(std::string_view text, const TokenRules& rules) : text_(text), rules_(rules) {
     at_ = line_start_ = text.size() - WithoutByteOrderMark(text).size();
   }
 
@@ -88,35 +110,35 @@ class Tokenizer {
           return Fail("the comment that starts here is not closed with */");
         }
         Advance(end + 2 - at_);
-      } else if (tokens_.size() == max_tokens_) {
+      } else if (tokens_.size() == rules_.max_tokens) {
         // No profile reads so long a text: a huge paste ends here, not at its end.
         return Fail("more numbers, words and marks than any export holds (" +
-                    std::to_string(max_tokens_) + ")");
+                    std::to_string(rules_.max_tokens) + ")");
       } else if (Marks.find(c) != std::string_view::npos) {
         Emit(ExportToken::Kind::Mark, 1, 0);
       } else if (IsIdentifierPart(c) || c == '&') {
         const std::string_view run = text_.substr(at_, RunLength(at_ + 1));
         const bool hex_digits =
-            bare_hex_ && std::ranges::all_of(run, [](char d) { return DigitValue(d) < 16; });
-        if (IsIdentifierStart(c) && !hex_digits && !IsArduinoBinary(run, bare_hex_)) {
-          if (EqualsIgnoringCase(run, "REM")) {
+            rules_.bare_hex && std::ranges::all_of(run, [](char d) { return DigitValue(d) < 16; });
+        if (IsIdentifierStart(c) && !hex_digits && !IsArduinoBinary(run, rules_.bare_hex)) {
+          if (EqualsIgnoringCase(run, "REM") && !IsDelayRemark()) {
             SkipLine();
           } else {
             Emit(ExportToken::Kind::Word, run.size(), 0);
           }
           continue;
         }
-        const std::optional<int> value = LiteralValue(run, bare_hex_);
+        const std::optional<Literal> value = LiteralValue(run, rules_);
         if (!value) {
           return Fail(ShownToken(run) + " is not a number (expected " +
-                      (bare_hex_ ? "hexadecimal digits, or &B, &H or 0x and digits"
-                                 : "&B, &H, 0x or 0b and digits, or a decimal number") +
+                      (rules_.bare_hex ? "hexadecimal digits, or &B, &H or 0x and digits"
+                                       : "&B, &H, 0x or 0b and digits, or a decimal number") +
                       ")");
         }
-        if (*value > MaxUnitValue) {
-          return Fail(ShownToken(run) + " is over 255");
+        if (value->too_large) {
+          return Fail(ShownToken(run) + " is over " + std::to_string(rules_.max_value));
         }
-        Emit(ExportToken::Kind::Number, run.size(), *value);
+        Emit(ExportToken::Kind::Number, run.size(), value->value);
       } else {
         return Fail("unexpected " + ShownToken(text_.substr(at_, 1)));
       }
@@ -125,6 +147,19 @@ class Tokenizer {
   }
 
  private:
+  // REM DELAYS, when the rules read it: the remark that lists an animation's delays.
+  bool IsDelayRemark() const {
+    if (!rules_.delay_remarks) {
+      return false;
+    }
+    std::size_t next = at_ + 3;
+    while (next < text_.size() && (text_[next] == ' ' || text_[next] == '\t')) {
+      ++next;
+    }
+    return next > at_ + 3 && EqualsIgnoringCase(text_.substr(next, 6), "DELAYS") &&
+           (next + 6 == text_.size() || !IsIdentifierPart(text_[next + 6]));
+  }
+
   int Column() const { return static_cast<int>(at_ - line_start_) + 1; }
 
   Error Fail(const std::string& what) const {
@@ -159,14 +194,13 @@ class Tokenizer {
     return end - at_;
   }
 
-  void Emit(ExportToken::Kind kind, std::size_t length, int value) {
+  void Emit(ExportToken::Kind kind, std::size_t length, std::uint64_t value) {
     tokens_.push_back({kind, text_.substr(at_, length), value, line_, Column()});
     Advance(length);
   }
 
   std::string_view text_;
-  bool bare_hex_;
-  std::size_t max_tokens_;
+  TokenRules rules_;
   std::size_t at_ = 0;
   std::size_t line_start_ = 0;
   int line_ = 1;
@@ -204,9 +238,9 @@ std::string TextPosition(int line, int column) {
   return "line " + std::to_string(line) + ", column " + std::to_string(column);
 }
 
-std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text, bool bare_hex,
-                                                             std::size_t max_tokens) {
-  return Tokenizer(text, bare_hex, max_tokens).Run();
+std::variant<std::vector<ExportToken>, Error> TokenizeExport(std::string_view text,
+                                                             const TokenRules& rules) {
+  return Tokenizer(text, rules).Run();
 }
 
 }  // namespace glyphgrid

@@ -1,5 +1,6 @@
 #include "core/profile_export.h"
 
+#include "core/animation_export.h"
 #include "core/lamp_colour.h"
 #include "core/profile_presets.h"
 
@@ -37,19 +38,6 @@ std::string_view LiteralPrefix(Syntax syntax) {
   }
 }
 
-// HEART_H for heart; leading underscores left out, as names starting with _ and a capital are
-// the compiler's (PATTERN_H for a name of underscores alone).
-std::string IncludeGuard(std::string_view name) {
-  const std::size_t start = name.find_first_not_of('_');
-  std::string guard(start == std::string_view::npos ? DefaultProfileName : name.substr(start));
-  for (char& c : guard) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
-  return guard + "_H";
-}
-
 // A plain array compiles as one file; a header is static behind a guard so that any number of
 // units may include it, any number of times.
 std::string COpening(const WiringProfile& profile, std::size_t count) {
@@ -78,6 +66,8 @@ std::string Opening(const WiringProfile& profile, std::size_t count) {
     case Syntax::Python:
       return profile.name + " = bytes([";
     case Syntax::Hex:
+    case Syntax::CUint64:
+    case Syntax::UnoR4:
       break;
   }
   return "";
@@ -117,6 +107,36 @@ bool InPlane(LampColour colour, Plane plane) {
 
 }  // namespace
 
+// HEART_H for heart; leading underscores left out, as names starting with _ and a capital are
+// the compiler's (PATTERN_H for a name of underscores alone).
+std::string IncludeGuard(std::string_view name) {
+  const std::size_t start = name.find_first_not_of('_');
+  std::string guard(start == std::string_view::npos ? DefaultProfileName : name.substr(start));
+  for (char& c : guard) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+    }
+  }
+  return guard + "_H";
+}
+
+void AppendUnits(ExportedText& exported, std::span<const std::uint8_t> units, Syntax syntax,
+                 bool marked) {
+  const std::string_view prefix = LiteralPrefix(syntax);
+  const std::string_view separator = syntax == Syntax::Hex ? " " : ", ";
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    if (i > 0) {
+      exported.text += separator;
+    }
+    exported.text += prefix;
+    const std::string digits = Digits(units[i], Base(syntax));
+    if (marked) {
+      exported.units.push_back({exported.text.size(), digits.size()});
+    }
+    exported.text += digits;
+  }
+}
+
 std::vector<std::uint8_t> ExportUnits(const LampMatrix& lamps, const WiringProfile& profile) {
   std::vector<std::uint8_t> units(static_cast<std::size_t>(UnitCount(profile)), 0);
   for (const Plane plane : {Plane::Red, Plane::Green}) {
@@ -139,19 +159,12 @@ std::vector<std::uint8_t> ExportUnits(const LampMatrix& lamps, const WiringProfi
 }
 
 ExportedText ExportPattern(const LampMatrix& lamps, const WiringProfile& profile) {
-  const std::vector<std::uint8_t> units = ExportUnits(lamps, profile);
-  const std::string_view prefix = LiteralPrefix(profile.syntax);
-  const std::string_view separator = profile.syntax == Syntax::Hex ? " " : ", ";
-  ExportedText exported{Opening(profile, units.size()), {}};
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    if (i > 0) {
-      exported.text += separator;
-    }
-    exported.text += prefix;
-    const std::string digits = Digits(units[i], Base(profile.syntax));
-    exported.units.push_back({exported.text.size(), digits.size()});
-    exported.text += digits;
+  if (IsWordSyntax(profile.syntax)) {
+    return ExportAnimationText(Animation({Frame(lamps)}), profile);
   }
+  const std::vector<std::uint8_t> units = ExportUnits(lamps, profile);
+  ExportedText exported{Opening(profile, units.size()), {}};
+  AppendUnits(exported, units, profile.syntax, true);
   exported.text += Closing(profile);
   return exported;
 }

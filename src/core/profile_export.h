@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,16 @@ struct ExportedText {
   std::vector<TextSpan> units;
 };
 
+// The units' literals as the syntax writes them, separated as it separates them, appended to the
+// text; with `marked`, where each unit's digits stand is appended to its units.
+void AppendUnits(ExportedText& exported, std::span<const std::uint8_t> units, Syntax syntax,
+                 bool marked);
+
+// HEART_H for heart: the include guard of a header that holds the name.
+std::string IncludeGuard(std::string_view name);
+
 // A pure function of the pattern and the profile; with the basic preset it is the DATA line.
+// c-uint64 and uno-r4 write it as an animation of one frame.
 ExportedText ExportPattern(const LampMatrix& lamps, const WiringProfile& profile);
 std::string ExportText(const LampMatrix& lamps, const WiringProfile& profile);
 

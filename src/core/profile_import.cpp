@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/animation_import.h"
 #include "core/export_tokens.h"
 #include "core/profile_presets.h"
+#include "core/syntax_family.h"
 
 namespace glyphgrid {
 
@@ -13,14 +15,6 @@ namespace {
 using Kind = ExportToken::Kind;
 using Tokens = std::vector<ExportToken>;
 using Values = std::vector<const ExportToken*>;
-
-bool IsMark(const ExportToken& token, char mark) {
-  return token.kind == Kind::Mark && token.text.front() == mark;
-}
-
-bool IsDataKeyword(const ExportToken& token) {
-  return token.kind == Kind::Word && EqualsIgnoringCase(token.text, "DATA");
-}
 
 Error At(const ExportToken& token, const std::string& what) {
   return {Error::Kind::BadInput, TextPosition(token.line, token.column) + ": " + what};
@@ -103,11 +97,16 @@ std::variant<Values, Error> ValuesOf(const Tokens& tokens) {
   return ListOf(tokens, true);
 }
 
-LampColour ColourOf(bool red, bool green) {
-  if (red) {
-    return green ? LampOrange : LampRed;
+std::variant<LampMatrix, Error> SingleFrame(const std::variant<Animation, Error>& read) {
+  if (const Error* error = std::get_if<Error>(&read)) {
+    return *error;
   }
-  return green ? LampGreen : LampGrey;
+  const Animation& animation = std::get<Animation>(read);
+  if (animation.FrameCount() > 1) {
+    return Error{Error::Kind::BadInput, "holds " + std::to_string(animation.FrameCount()) +
+                                            " frames where one pattern was expected"};
+  }
+  return animation.At(0).Lamps();
 }
 
 // Far more tokens than any text a profile reads holds (every unit with its comma and a DATA word,
@@ -115,7 +114,7 @@ LampColour ColourOf(bool red, bool green) {
 constexpr std::size_t MaxTokens = 8 * MaxUnitCount;
 
 std::variant<Tokens, Error> Tokenize(std::string_view text, const WiringProfile& profile) {
-  return TokenizeExport(text, profile.syntax == Syntax::Hex, MaxTokens);
+  return TokenizeExport(text, {.bare_hex = profile.syntax == Syntax::Hex, .max_tokens = MaxTokens});
 }
 
 std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringProfile& profile) {
@@ -136,6 +135,32 @@ std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringPro
     return At(*values.back(), "the last value is always 0 for " + label + ", found " +
                                   ShownToken(values.back()->text));
   }
+  std::vector<std::uint8_t> units;
+  units.reserve(values.size());
+  for (const ExportToken* value : values) {
+    units.push_back(static_cast<std::uint8_t>(value->value));
+  }
+  return LampsFromUnits(units, profile);
+}
+
+std::variant<LampMatrix, Error> ReadText(const std::variant<Tokens, Error>& tokens,
+                                         const WiringProfile& profile) {
+  if (const Error* error = std::get_if<Error>(&tokens)) {
+    return *error;
+  }
+  return ReadTokens(std::get<Tokens>(tokens), profile);
+}
+
+LampColour ColourOf(bool red, bool green) {
+  if (red) {
+    return green ? LampOrange : LampRed;
+  }
+  return green ? LampGreen : LampGrey;
+}
+
+}  // namespace
+
+LampMatrix LampsFromUnits(std::span<const std::uint8_t> units, const WiringProfile& profile) {
   bool red[LampCount] = {};
   bool green[LampCount] = {};
   for (const Plane plane : {Plane::Red, Plane::Green}) {
@@ -144,7 +169,7 @@ std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringPro
       if (!position) {
         break;
       }
-      const int value = values[static_cast<std::size_t>(*position)]->value;
+      const int value = units[static_cast<std::size_t>(*position)];
       for (int bit = 0; bit < LampsPerRow; ++bit) {
         if (((value >> bit) & 1) != (profile.invert ? 1 : 0)) {
           const LampIndex lamp = LampAt(profile, unit, bit);
@@ -160,51 +185,12 @@ std::variant<LampMatrix, Error> ReadTokens(const Tokens& tokens, const WiringPro
   return lamps;
 }
 
-std::variant<LampMatrix, Error> ReadText(const std::variant<Tokens, Error>& tokens,
-                                         const WiringProfile& profile) {
-  if (const Error* error = std::get_if<Error>(&tokens)) {
-    return *error;
-  }
-  return ReadTokens(std::get<Tokens>(tokens), profile);
-}
-
-// The syntax the text is written in, as far as its marks and words tell: C's braces, Python's
-// brackets or bytes( ), BASIC's DATA; Any for a bare list of numbers.
-enum class Family { C, Python, Basic, Any };
-
-Family FamilyOf(const Tokens& tokens) {
-  const auto has = [&tokens](auto predicate) { return std::ranges::any_of(tokens, predicate); };
-  if (has([](const ExportToken& t) { return IsMark(t, '{'); })) {
-    return Family::C;
-  }
-  if (has([](const ExportToken& t) {
-        return IsMark(t, '[') || (t.kind == Kind::Word && t.text == "bytes");
-      })) {
-    return Family::Python;
-  }
-  return has(IsDataKeyword) ? Family::Basic : Family::Any;
-}
-
-bool InFamily(Syntax syntax, Family family) {
-  switch (family) {
-    case Family::C:
-      return IsCSyntax(syntax);
-    case Family::Python:
-      return syntax == Syntax::Python;
-    case Family::Basic:
-      return syntax == Syntax::BasicBinary || syntax == Syntax::BasicHex ||
-             syntax == Syntax::BasicDecimal;
-    case Family::Any:
-      break;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::variant<LampMatrix, Error> ImportPattern(std::string_view text, const WiringProfile& profile) {
   if (std::optional<Error> error = CheckProfile(profile)) {
     return *error;
+  }
+  if (IsWordSyntax(profile.syntax)) {
+    return SingleFrame(ImportAnimation(text, profile));
   }
   return ReadText(Tokenize(text, profile), profile);
 }
@@ -216,7 +202,7 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
   if (std::optional<Error> error = CheckProfile(preferred)) {
     return *error;
   }
-  const std::variant<Tokens, Error> tokens = TokenizeExport(text, false, MaxTokens);
+  const std::variant<Tokens, Error> tokens = TokenizeExport(text, {.max_tokens = MaxTokens});
   const std::variant<LampMatrix, Error> first = preferred.syntax == Syntax::Hex
                                                     ? ReadText(Tokenize(text, preferred), preferred)
                                                     : ReadText(tokens, preferred);
@@ -226,8 +212,11 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
   std::vector<ImportedPattern> readings;
   std::vector<bool> of_syntax;  // whether some preset of the text's syntax gives each reading
   if (const Tokens* list = std::get_if<Tokens>(&tokens)) {
-    const Family family = FamilyOf(*list);
+    const SyntaxFamily family = FamilyOf(*list);
     for (const ProfilePreset& preset : ProfilePresets()) {
+      if (IsWordSyntax(preset.profile.syntax)) {
+        continue;  // a frame of wide words: the animation's import reads it
+      }
       const std::variant<LampMatrix, Error> read = ReadTokens(*list, preset.profile);
       const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
       if (!lamps) {

@@ -26,6 +26,10 @@ const std::vector<ProfilePreset>& Presets() {
        Profile(Scan::Rows, Top, Right, Planes::Interleaved, Syntax::CHex, false)},
       {"micropython", "bytes of 8 rows, top first, left lamp MSB, red then green plane",
        Profile(Scan::Rows, Top, Left, Planes::RedGreen, Syntax::Python, false)},
+      {"uno-r4",
+       "Arduino UNO R4 WiFi 12 x 8 matrix: uint32_t[4] a frame (3 words, the delay) for "
+       "loadSequence; the pattern at --offset",
+       Profile(Scan::Rows, Top, Left, Planes::Red, Syntax::UnoR4, false)},
   };
   return presets;
 }
@@ -46,6 +50,8 @@ const ProfilePreset* PresetOf(const WiringProfile& profile) {
   unnamed.name = DefaultProfileName;
   unnamed.header = false;
   unnamed.progmem = false;
+  unnamed.delays = true;
+  unnamed.offset = DefaultOffset;
   const auto found = std::ranges::find(Presets(), unnamed, &ProfilePreset::profile);
   return found == Presets().end() ? nullptr : &*found;
 }

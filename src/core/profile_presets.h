@@ -22,8 +22,8 @@ std::span<const ProfilePreset> ProfilePresets();
 // The preset of that name, or null.
 const ProfilePreset* FindProfilePreset(std::string_view name);
 
-// The preset whose settings the profile has, its identifier, header and progmem aside; null for
-// a custom profile.
+// The preset whose settings the profile has, its identifier, header, progmem, delays and offset
+// aside; null for a custom profile.
 const ProfilePreset* PresetOf(const WiringProfile& profile);
 
 // How messages name the profile: the preset's name or "the custom profile".

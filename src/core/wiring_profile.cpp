@@ -83,18 +83,68 @@ std::optional<Error> CheckProfile(const WiringProfile& profile, std::string_view
   if (const std::optional<std::string_view> reason = ReservedNameReason(profile.name)) {
     return Error{Error::Kind::BadInput, name + " is " + std::string(*reason)};
   }
+  const std::string prefix(option_prefix);
+  const std::string syntax = prefix + "syntax " + std::string(NameOf(SyntaxValues, profile.syntax));
   if ((profile.header || profile.progmem) && !IsCSyntax(profile.syntax)) {
+    return Error{Error::Kind::BadInput, prefix + (profile.header ? "header" : "progmem") +
+                                            " makes C code: it goes with " + prefix +
+                                            "syntax c-hex, c-binary, c-uint64 or uno-r4, not " +
+                                            std::string(NameOf(SyntaxValues, profile.syntax))};
+  }
+  if (profile.offset < 0 || profile.offset > MaxOffset) {
+    return Error{Error::Kind::BadInput, prefix + "offset " + std::to_string(profile.offset) +
+                                            " is outside 0 to " + std::to_string(MaxOffset) +
+                                            " (the 8 columns stand inside the 12 of the matrix)"};
+  }
+  if (profile.offset != DefaultOffset && profile.syntax != Syntax::UnoR4) {
     return Error{Error::Kind::BadInput,
-                 std::string(option_prefix) + (profile.header ? "header" : "progmem") +
-                     " makes C code: it goes with " + std::string(option_prefix) +
-                     "syntax c-hex or c-binary, not " +
+                 prefix + "offset places the pattern on the UNO R4 matrix: " + "it goes with " +
+                     prefix + "syntax uno-r4, not " +
                      std::string(NameOf(SyntaxValues, profile.syntax))};
+  }
+  if (profile.syntax == Syntax::CUint64 && (PlaneCount(profile.planes) != 1 || profile.zero)) {
+    return Error{Error::Kind::BadInput,
+                 syntax + " writes the 8 units of a frame as one 64-bit value: it needs " + prefix +
+                     "planes red or green and " + prefix + "zero no"};
+  }
+  if (profile.syntax == Syntax::UnoR4) {
+    const bool layout = profile.scan == Scan::Rows && profile.first == Side::Top &&
+                        profile.msb == Side::Left && profile.planes == Planes::Red &&
+                        !profile.invert && !profile.zero;
+    if (!layout) {
+      return Error{Error::Kind::BadInput,
+                   syntax +
+                       " writes the matrix's own layout, lit lamps of the red plane from the " +
+                       "top left: it needs " + prefix + "scan rows, " + prefix + "first top, " +
+                       prefix + "msb left, " + prefix + "planes red, " + prefix +
+                       "zero no and no " + prefix + "invert (use " + prefix + "profile uno-r4)"};
+    }
+    if (profile.progmem) {
+      return Error{Error::Kind::BadInput,
+                   prefix +
+                       "progmem is for AVR boards; the UNO R4 keeps constants in flash "
+                       "already: it does not go with " +
+                       syntax};
+    }
+    if (!profile.delays) {
+      return Error{Error::Kind::BadInput, prefix + "delays no does not go with " + syntax +
+                                              ": each frame's fourth word is its delay"};
+    }
   }
   return std::nullopt;
 }
 
 bool IsCSyntax(Syntax syntax) {
-  return syntax == Syntax::CHex || syntax == Syntax::CBinary;
+  return syntax == Syntax::CHex || syntax == Syntax::CBinary || IsWordSyntax(syntax);
+}
+
+bool IsBasicSyntax(Syntax syntax) {
+  return syntax == Syntax::BasicBinary || syntax == Syntax::BasicHex ||
+         syntax == Syntax::BasicDecimal;
+}
+
+bool IsWordSyntax(Syntax syntax) {
+  return syntax == Syntax::CUint64 || syntax == Syntax::UnoR4;
 }
 
 int PlaneCount(Planes planes) {

@@ -26,7 +26,18 @@ enum class Side { Left, Right, Top, Bottom };
 // for each unit its green byte, then its red byte.
 enum class Planes { Red, Green, RedGreen, GreenRed, Interleaved };
 
-enum class Syntax { BasicBinary, BasicHex, BasicDecimal, CHex, CBinary, Python, Hex };
+// CUint64 writes each frame as one 64-bit value; UnoR4 writes the Arduino UNO R4's 12 x 8 matrix.
+enum class Syntax {
+  BasicBinary,
+  BasicHex,
+  BasicDecimal,
+  CHex,
+  CBinary,
+  Python,
+  Hex,
+  CUint64,
+  UnoR4
+};
 
 // A lamp's bit is 1 in the red plane when it carries red (red or orange), in the green plane
 // when it carries green (green or orange).
@@ -47,11 +58,19 @@ struct WiringProfile {
   // C syntaxes only. The array in an AVR's flash memory (PROGMEM, <avr/pgmspace.h>), not in its
   // few kilobytes of RAM.
   bool progmem = false;
+  // With several frames (and always for c-uint64 and uno-r4), each frame's delay is written too.
+  bool delays = true;
+  // uno-r4 only: the matrix column where the pattern's left column stands.
+  int offset = 2;
 
   bool operator==(const WiringProfile&) const = default;
 };
 
 inline constexpr std::string_view DefaultProfileName = "pattern";
+
+// The UNO R4 matrix is 12 lamps wide, so the 8 x 8 pattern stands at columns 0 to 4 of it.
+inline constexpr int DefaultOffset = 2;
+inline constexpr int MaxOffset = 4;
 
 // C guarantees 63 significant characters in a name; a longer one is refused, so that no setting
 // or argument can make a message, a preview or an export huge.
@@ -79,7 +98,9 @@ inline constexpr OptionValue<Syntax> SyntaxValues[] = {{Syntax::BasicBinary, "ba
                                                        {Syntax::CHex, "c-hex"},
                                                        {Syntax::CBinary, "c-binary"},
                                                        {Syntax::Python, "python"},
-                                                       {Syntax::Hex, "hex"}};
+                                                       {Syntax::Hex, "hex"},
+                                                       {Syntax::CUint64, "c-uint64"},
+                                                       {Syntax::UnoR4, "uno-r4"}};
 inline constexpr OptionValue<bool> YesNoValues[] = {{true, "yes"}, {false, "no"}};
 
 template <typename T, std::size_t N>
@@ -123,10 +144,15 @@ std::string Alternatives(std::span<const std::string_view> names);
 bool IsIdentifier(std::string_view name);
 
 bool IsCSyntax(Syntax syntax);
+bool IsBasicSyntax(Syntax syntax);
+// c-uint64 and uno-r4 write whole frames as wide words, not a byte a unit.
+bool IsWordSyntax(Syntax syntax);
 
 // Nothing when every value fits the others; otherwise what does not, naming each option with
 // `option_prefix` before it ("--" on the command line). The name must be an identifier of at most
-// MaxNameLength characters that no syntax reserves; header and progmem go with C syntaxes only.
+// MaxNameLength characters that no syntax reserves; header and progmem go with C syntaxes only;
+// c-uint64 needs 8 units of one plane and no zero unit, uno-r4 its own preset's layout; the
+// offset is uno-r4's alone.
 std::optional<Error> CheckProfile(const WiringProfile& profile,
                                   std::string_view option_prefix = "");
 

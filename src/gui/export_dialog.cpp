@@ -12,9 +12,11 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <map>
 
+#include "core/animation_export.h"
 #include "core/profile_presets.h"
 #include "gui/classic_font.h"
 #include "gui/export_lamp_grid.h"
@@ -53,16 +55,11 @@ T Selected(const QComboBox* box) {
   return static_cast<T>(box->currentData().toInt());
 }
 
-bool IsBasic(Syntax syntax) {
-  return syntax == Syntax::BasicBinary || syntax == Syntax::BasicHex ||
-         syntax == Syntax::BasicDecimal;
-}
-
 QString SaveFilter(Syntax syntax) {
   QString filter;
-  if (IsBasic(syntax)) {
+  if (IsBasicSyntax(syntax)) {
     filter = "BASIC Files (*.bas)";
-  } else if (syntax == Syntax::CHex || syntax == Syntax::CBinary) {
+  } else if (IsCSyntax(syntax)) {
     filter = "C Files (*.c *.h *.ino)";
   } else if (syntax == Syntax::Python) {
     filter = "Python Files (*.py)";
@@ -78,6 +75,10 @@ QLabel* Label(const QString& text, QWidget* buddy) {
   return label;
 }
 
+Plane PlaneOf(Planes planes) {
+  return planes == Planes::Green ? Plane::Green : Plane::Red;
+}
+
 template <typename Control>
 Control* Named(Control* control, const char* name) {
   control->setObjectName(name);
@@ -86,10 +87,11 @@ Control* Named(Control* control, const char* name) {
 
 }  // namespace
 
-ExportDialog::ExportDialog(Toolkit& toolkit, const LampMatrix& lamps, QWidget* parent)
+ExportDialog::ExportDialog(Toolkit& toolkit, const Animation& animation, int frame, QWidget* parent)
     : QDialog(parent),
       toolkit_(toolkit),
-      lamps_(lamps),
+      animation_(animation),
+      frame_(frame),
       profile_(LoadExportProfile()),
       presets_(Named(new QListWidget, "presetList")),
       description_(Named(new QLabel, "description")),
@@ -102,9 +104,11 @@ ExportDialog::ExportDialog(Toolkit& toolkit, const LampMatrix& lamps, QWidget* p
       zero_(Named(new QCheckBox("&Zero unit at the end"), "zeroBox")),
       header_(Named(new QCheckBox("&Header file (C syntaxes)"), "headerBox")),
       progmem_(Named(new QCheckBox("&PROGMEM, in AVR flash (C syntaxes)"), "progmemBox")),
+      delays_(Named(new QCheckBox("&Delays with the frames"), "delaysBox")),
+      offset_(Named(new QSpinBox, "offsetBox")),
       name_(Named(new QLineEdit, "nameEdit")),
       preview_(Named(new QPlainTextEdit, "preview")),
-      grid_(Named(new ExportLampGrid(lamps, nullptr), "lampGrid")),
+      grid_(Named(new ExportLampGrid(animation.At(frame).Lamps(), nullptr), "lampGrid")),
       readout_(Named(new QLabel, "bitReadout")),
       notice_(Named(new QLabel, "notice")),
       copy_(Named(new QPushButton("&Copy"), "copyButton")),
@@ -139,10 +143,14 @@ void ExportDialog::CreateControls() {
   options->addRow(Label("P&lanes:", planes_), planes_);
   options->addRow(Label("S&yntax:", syntax_), syntax_);
   options->addRow(Label("&Name:", name_), name_);
+  offset_->setRange(0, MaxOffset);
+  offset_->setToolTip("The matrix column where the pattern's left column stands (uno-r4)");
+  options->addRow(Label("Matrix &offset:", offset_), offset_);
   options->addRow(invert_);
   options->addRow(zero_);
   options->addRow(header_);
   options->addRow(progmem_);
+  options->addRow(delays_);
 
   auto* choice = new QVBoxLayout;
   choice->addWidget(Label("P&rofile:", presets_));
@@ -186,9 +194,10 @@ void ExportDialog::CreateControls() {
   for (QComboBox* box : {scan_, first_, msb_, planes_, syntax_}) {
     connect(box, &QComboBox::currentIndexChanged, this, &ExportDialog::OptionsChanged);
   }
-  for (QCheckBox* box : {invert_, zero_, header_, progmem_}) {
+  for (QCheckBox* box : {invert_, zero_, header_, progmem_, delays_}) {
     connect(box, &QCheckBox::toggled, this, &ExportDialog::OptionsChanged);
   }
+  connect(offset_, &QSpinBox::valueChanged, this, &ExportDialog::OptionsChanged);
   connect(name_, &QLineEdit::textEdited, this, &ExportDialog::OptionsChanged);
   connect(grid_, &ExportLampGrid::PointedLampChanged, this, &ExportDialog::ShowPointedLamp);
   connect(copy_, &QPushButton::clicked, this, &ExportDialog::CopyExport);
@@ -208,13 +217,23 @@ void ExportDialog::ShowOptions() {
   invert_->setChecked(profile_.invert);
   zero_->setChecked(profile_.zero);
   // Off a C syntax the boxes keep their state for the next C syntax, but do not apply.
-  for (QCheckBox* box : {header_, progmem_}) {
-    box->setEnabled(IsCSyntax(profile_.syntax));
-  }
-  if (IsCSyntax(profile_.syntax)) {
+  // The UNO R4 keeps constants in flash without PROGMEM.
+  const bool c_syntax = IsCSyntax(profile_.syntax);
+  const bool flash = c_syntax && profile_.syntax != Syntax::UnoR4;
+  header_->setEnabled(c_syntax);
+  progmem_->setEnabled(flash);
+  if (c_syntax) {
     header_->setChecked(profile_.header);
+  }
+  if (flash) {
     progmem_->setChecked(profile_.progmem);
   }
+  // uno-r4 always writes the delays, hex never; one frame writes them only as wide words.
+  delays_->setEnabled(profile_.syntax != Syntax::UnoR4 && profile_.syntax != Syntax::Hex &&
+                      WritesDelays({.syntax = profile_.syntax}, animation_.FrameCount()));
+  delays_->setChecked(profile_.delays);
+  offset_->setEnabled(profile_.syntax == Syntax::UnoR4);
+  offset_->setValue(profile_.offset);
   if (name_->text().toStdString() != profile_.name) {
     name_->setText(QString::fromStdString(profile_.name));
   }
@@ -236,8 +255,11 @@ void ExportDialog::PresetChosen(int row) {
   profile_ = presets[static_cast<std::size_t>(row)].profile;
   profile_.name = chosen.name;
   const bool c_syntax = IsCSyntax(profile_.syntax);
+  const bool matrix = profile_.syntax == Syntax::UnoR4;
   profile_.header = c_syntax && header_->isChecked();
-  profile_.progmem = c_syntax && progmem_->isChecked();
+  profile_.progmem = c_syntax && !matrix && progmem_->isChecked();
+  profile_.delays = matrix || chosen.delays;
+  profile_.offset = matrix ? chosen.offset : DefaultOffset;
   ShowOptions();
   Refresh();
 }
@@ -262,7 +284,9 @@ void ExportDialog::OptionsChanged() {
               zero_->isChecked(),
               name_->text().toStdString(),
               IsCSyntax(syntax) && header_->isChecked(),
-              IsCSyntax(syntax) && progmem_->isChecked()};
+              IsCSyntax(syntax) && syntax != Syntax::UnoR4 && progmem_->isChecked(),
+              syntax == Syntax::UnoR4 || delays_->isChecked(),
+              syntax == Syntax::UnoR4 ? offset_->value() : DefaultOffset};
   ShowOptions();
   Refresh();
 }
@@ -273,11 +297,11 @@ void ExportDialog::Refresh() {
     preview_->setPlainText(QString::fromStdString(error->message));
   } else {
     SaveExportProfile(profile_);
-    exported_ = ExportPattern(lamps_, profile_);
+    exported_ = ExportAnimationText(animation_, profile_, frame_);
     preview_->setPlainText(QString::fromStdString(exported_.text));
   }
-  copy_->setEnabled(!exported_.units.empty());
-  save_->setEnabled(!exported_.units.empty());
+  copy_->setEnabled(!exported_.text.empty());
+  save_->setEnabled(!exported_.text.empty());
   ShowPointedLamp();
   ShowNotice();
 }
@@ -285,9 +309,15 @@ void ExportDialog::Refresh() {
 // What the export leaves out of the pattern, and what the chosen syntax asks of the compiler.
 void ExportDialog::ShowNotice() {
   QStringList notes;
-  if (!exported_.units.empty()) {
-    if (const std::optional<std::string> left_out = LeftOutColours(lamps_, profile_)) {
-      notes << "Note: " + QString::fromStdString(*left_out) + ".";
+  for (int index = 0; !exported_.text.empty() && index < animation_.FrameCount(); ++index) {
+    const std::optional<std::string> left_out =
+        LeftOutColours(animation_.At(index).Lamps(), profile_);
+    if (left_out) {
+      const QString frame = animation_.FrameCount() > 1
+                                ? QStringLiteral(" (frame %1 and maybe others)").arg(index + 1)
+                                : QString();
+      notes << "Note: " + QString::fromStdString(*left_out) + frame + ".";
+      break;
     }
   }
   if (profile_.syntax == Syntax::CBinary) {
@@ -327,6 +357,9 @@ void ExportDialog::ShowPointedLamp() {
     }
   }
   preview_->setExtraSelections(marks);
+  if (lamp && !exported_.text.empty() && IsWordSyntax(profile_.syntax)) {
+    parts[0] = WordBitText(*lamp);
+  }
   QStringList texts;
   for (const auto& [unit, text] : parts) {
     texts << text;
@@ -334,6 +367,24 @@ void ExportDialog::ShowPointedLamp() {
   readout_->setText(texts.isEmpty() ? QStringLiteral("Point at a lamp, or click one, to see which "
                                                      "byte and bit of the export it is.")
                                     : texts.join("; "));
+}
+
+// Where a lamp stands in a frame's wide words, which the preview does not mark.
+QString ExportDialog::WordBitText(LampIndex lamp) const {
+  if (profile_.syntax == Syntax::CUint64) {
+    const std::optional<BitPosition> position = LampBit(profile_, lamp, PlaneOf(profile_.planes));
+    return position ? QStringLiteral("bit %1 of the frame's value")
+                          .arg(position->unit * LampsPerRow + position->bit)
+                    : QString();
+  }
+  const int row = LampsPerRow - 1 - LampRow(lamp);
+  const int column = profile_.offset + LampsPerRow - 1 - LampColumn(lamp);
+  const int matrix_lamp = MatrixColumns * row + column;
+  return QStringLiteral("word %1, bit %2 (matrix row %3, column %4)")
+      .arg(matrix_lamp / 32)
+      .arg(31 - matrix_lamp % 32)
+      .arg(row + 1)
+      .arg(column + 1);
 }
 
 void ExportDialog::CopyExport() {
@@ -345,8 +396,17 @@ void ExportDialog::SaveExport() {
   if (!name) {
     return;
   }
-  const std::string line_break = IsBasic(profile_.syntax) ? "\r\n" : "\n";
-  if (const std::optional<Error> failure = WritePatternFile(*name, exported_.text + line_break)) {
+  // BASIC files end their lines, the DATA lines of frames too, in CR LF.
+  const bool basic = IsBasicSyntax(profile_.syntax);
+  std::string text;
+  text.reserve(exported_.text.size() + 2);
+  for (const char c : exported_.text + "\n") {
+    if (basic && c == '\n') {
+      text += '\r';
+    }
+    text += c;
+  }
+  if (const std::optional<Error> failure = WritePatternFile(*name, text)) {
     toolkit_.ShowError(this, ErrorText(*failure), MessageTitle);
   }
 }

@@ -58,9 +58,12 @@ WiringProfile LoadExportProfile() {
                      Read(settings, "syntax", SyntaxValues, profile.syntax) &&
                      Read(settings, "zero", YesNoValues, profile.zero) &&
                      ReadFlag(settings, "header", profile.header) &&
-                     ReadFlag(settings, "progmem", profile.progmem);
+                     ReadFlag(settings, "progmem", profile.progmem) &&
+                     ReadFlag(settings, "delays", profile.delays);
+  bool number = true;
+  profile.offset = settings.value(Key("offset"), DefaultOffset).toInt(&number);
   const std::optional<std::string> name = Bounded(settings, "name");
-  if (!whole || !name) {
+  if (!whole || !number || !name) {
     return ProfilePresets().front().profile;
   }
   profile.name = *name;
@@ -81,6 +84,8 @@ void SaveExportProfile(const WiringProfile& profile) {
   Store(settings, "zero", YesNoValues, profile.zero);
   Store(settings, "header", YesNoValues, profile.header);
   Store(settings, "progmem", YesNoValues, profile.progmem);
+  Store(settings, "delays", YesNoValues, profile.delays);
+  settings.setValue(Key("offset"), profile.offset);
   settings.setValue(Key("name"), QString::fromStdString(profile.name));
 }
 

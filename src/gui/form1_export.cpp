@@ -1,10 +1,11 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "core/profile_import.h"
+#include "core/animation_import.h"
 #include "gui/export_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
+#include "gui/from_view.h"
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
 
@@ -17,9 +18,9 @@ const QString ImportFilter =
 
 }  // namespace
 
-// Window-modal: the export shows the pattern as it was when the dialog opened.
+// Window-modal: the export shows the animation as it was when the dialog opened.
 void Form1::ShowExport() {
-  auto* dialog = new ExportDialog(toolkit_, lamps_, this);
+  auto* dialog = new ExportDialog(toolkit_, Frames(), history_.FrameIndex(), this);
   dialog->setWindowModality(Qt::WindowModal);
   dialog->open();
 }
@@ -29,11 +30,11 @@ void Form1::PastePattern() {
   const QByteArray text = QGuiApplication::clipboard()->text().toUtf8();
   if (text.isEmpty()) {
     toolkit_.ShowError(this, failure + "holds no text.", MessageTitle);
-  } else if (static_cast<std::size_t>(text.size()) > MaxPatternTextSize) {
-    toolkit_.ShowError(
-        this,
-        failure + "text is larger than " + MaxPatternTextSizeName + ", too large for a pattern.",
-        MessageTitle);
+  } else if (static_cast<std::size_t>(text.size()) > ExportTextLimit.size) {
+    toolkit_.ShowError(this,
+                       failure + "text is larger than " + FromView(ExportTextLimit.name) +
+                           ", too large for " + FromView(ExportTextLimit.what) + ".",
+                       MessageTitle);
   } else {
     ReadExport(text.toStdString(), failure + "text ", "Paste Pattern");
   }
@@ -50,9 +51,11 @@ void Form1::ImportPatternFile() {
 }
 
 // Sets the lamps from an export in the last profile chosen, or in the only preset that reads it;
-// otherwise shows `failure` followed by why, and changes nothing.
+// an export of several frames replaces the animation, as one step. Otherwise shows `failure`
+// followed by why, and changes nothing.
 bool Form1::ReadExport(const std::string& text, const QString& failure, const QString& step) {
-  const std::variant<ImportedPattern, Error> read = ImportAnyProfile(text, LoadExportProfile());
+  const std::variant<ImportedAnimation, Error> read =
+      ImportAnimationAnyProfile(text, LoadExportProfile());
   if (const auto* error = std::get_if<Error>(&read)) {
     toolkit_.ShowError(this,
                        failure + QString::fromStdString(error->message) +
@@ -60,7 +63,12 @@ bool Form1::ReadExport(const std::string& text, const QString& failure, const QS
                        MessageTitle);
     return false;
   }
-  SetLamps(std::get<ImportedPattern>(read).lamps, step);
+  const Animation& animation = std::get<ImportedAnimation>(read).animation;
+  if (animation.FrameCount() == 1) {
+    SetLamps(animation.At(0).Lamps(), step);
+  } else {
+    EditFrames(step, animation, 0);
+  }
   return true;
 }
 

@@ -27,7 +27,9 @@ TEST(ProfileCliTest, ExportsAndReadsBackWithTheProfileGiven) {
       {"export --from export --profile basic-hex --op shift-up --frames 2",
        "&H81 0 4 0 0 0 0 &H40 0",
        "DATA &H40, &H00, &H02, &H00, &H00, &H00, &H00, &H20, &H00\n"
-       "DATA &H20, &H00, &H01, &H00, &H00, &H00, &H00, &H10, &H00\n"},
+       "DATA &H20, &H00, &H01, &H00, &H00, &H00, &H00, &H10, &H00\nREM DELAYS 100, 100\n"},
+      {"export --from export --profile uno-r4 --offset 0 --delay 7", "{0x80000000, 0, 0}",
+       "const uint32_t pattern[1][4] = {\n  {0x80000000, 0x00000000, 0x00000000, 7},\n};\n"},
   };
   for (const auto& [arguments, input, output] : examples) {
     const Result result = Cli(arguments, input);
@@ -67,11 +69,21 @@ TEST(ProfileCliTest, BadValuesNameTheOptionAndWhatItTakes) {
        "interleaved)"},
       {"export --syntax rust",
        "--syntax: unknown value 'rust' (expected basic-binary, basic-hex, basic-decimal, c-hex, "
-       "c-binary, python or hex)"},
+       "c-binary, python, hex, c-uint64 or uno-r4)"},
       {"export --zero maybe", "--zero: unknown value 'maybe' (expected yes or no)"},
       {"export --profile arduino",
        "--profile: unknown profile 'arduino' (expected basic, basic-hex, c-rows, c-columns, "
-       "ht16k33 or micropython)"},
+       "ht16k33, micropython or uno-r4)"},
+      {"export --offset 3",
+       "--offset places the pattern on the UNO R4 matrix: it goes with --syntax uno-r4"},
+      {"export --profile uno-r4 --offset 5",
+       "--offset: expected a whole number from 0 to 4, got '5'"},
+      {"export --profile uno-r4 --delays no", "--delays no does not go with --syntax uno-r4"},
+      {"export --profile micropython --syntax c-uint64",
+       "--syntax c-uint64 writes the 8 units of a frame as one 64-bit value: it needs --planes red "
+       "or green and --zero no"},
+      {"grid --from export --profile uno-r4",
+       "expected 3 words and the delay for uno-r4, found 0 values"},
       {"export --syntax c-hex --name 1x", "--name '1x' is not an identifier"},
       {"export --msb bottom --scan rows",
        "--first 'left' and --msb 'bottom' do not go with --scan rows"},
@@ -80,7 +92,8 @@ TEST(ProfileCliTest, BadValuesNameTheOptionAndWhatItTakes) {
       {"grid --invert", "--invert: only export and --from export take profile options"},
       {"profiles --scan rows", "--scan: only export and --from export take profile options"},
       {"export --name", "--name: missing value"},
-      {"export --header", "--header makes C code: it goes with --syntax c-hex or c-binary"},
+      {"export --header",
+       "--header makes C code: it goes with --syntax c-hex, c-binary, c-uint64 or uno-r4"},
       {"profiles pattern.txt", "profiles reads no file, got 'pattern.txt'"},
       {"grid --from export", "expected 9 values for basic, found 0"},
   };

@@ -21,6 +21,9 @@ TEST(DocumentFileTest, ReadsBackWhatItWrites) {
       const auto presets = ProfilePresets();
       document.profile = presets[random() % presets.size()].profile;
       document.profile->name = "frames_" + std::to_string(round);
+      const bool matrix = document.profile->syntax == Syntax::UnoR4;
+      document.profile->delays = matrix || random() % 2;
+      document.profile->offset = matrix ? static_cast<int>(random() % 5) : DefaultOffset;
     }
     const std::variant<Document, Error> read = ParseDocument(DocumentText(document));
     ASSERT_TRUE(std::holds_alternative<Document>(read)) << std::get<Error>(read).message;
@@ -54,6 +57,8 @@ TEST(DocumentFileTest, RefusesWhatIsWrongNamingWhere) {
        "line 5, column 104: not valid JSON: expected string literal"},
       {"{\"format\": \"glyphgrid\", \"version\": 1, \"profile\": {\"scan\": \"diagonal\"}}",
        "line 1, column 59: \"scan\": expected columns or rows"},
+      {"{\"format\": \"glyphgrid\", \"version\": 1, \"profile\": {\"offset\": 1.5}}",
+       "line 1, column 61: \"offset\": expected a whole number from 0 to 4"},
       {"[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]]"
        "]]]]]",
        "not a Glyphgrid document: it nests deeper"},

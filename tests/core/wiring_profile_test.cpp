@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/animation_export.h"
+#include "core/animation_import.h"
 #include "core/data_text.h"
 #include "core/profile_export.h"
 #include "core/profile_import.h"
@@ -15,7 +17,7 @@ namespace {
 WiringProfile Custom(Scan scan, Side first, Side msb, Planes planes, bool invert, Syntax syntax,
                      bool zero, std::string name = "pattern", bool header = false,
                      bool progmem = false) {
-  return {scan, first, msb, planes, invert, syntax, zero, std::move(name), header, progmem};
+  return {scan, first, msb, planes, invert, syntax, zero, std::move(name), header, progmem, true};
 }
 
 // The pattern as the profile can express it: lamps carrying the profile's only plane lit in its
@@ -68,6 +70,13 @@ TEST(WiringProfileTest, WorkedExamples) {
        "// In flash memory: read a byte with pgm_read_byte(&heart[i]).\nstatic const uint8_t "
        "heart[8] PROGMEM = {0x80, 0x00, 0x20, 0x00, 0x00, 0x00, 0x01, 0x80};\n#endif",
        SampleRed},
+      {Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::CUint64, false),
+       "const uint64_t pattern[1] = {\n  0x8001000000200080ULL,\n};\n"
+       "const uint16_t pattern_delays[1] = {100};",
+       SampleRed},
+      {Preset("uno-r4"),
+       "const uint32_t pattern[1][4] = {\n  {0x20000008, 0x00000000, 0x00004200, 100},\n};",
+       SampleRed},
   };
   for (const auto& [profile, text, imported] : examples) {
     EXPECT_EQ(ExportText(FromGrid(Sample), profile), text);
@@ -87,9 +96,17 @@ WiringProfile RandomProfile(std::mt19937& random) {
   profile.invert = random() % 2;
   profile.syntax = pick(SyntaxValues);
   profile.zero = random() % 2;
+  if (profile.syntax == Syntax::UnoR4) {
+    profile = Preset("uno-r4");
+    profile.offset = static_cast<int>(random() % (MaxOffset + 1));
+  } else if (profile.syntax == Syntax::CUint64) {
+    profile.planes = random() % 2 ? Planes::Red : Planes::Green;
+    profile.zero = false;
+  }
   profile.name = random() % 4 ? "p" + std::to_string(random() % 100) : "_";
   profile.header = IsCSyntax(profile.syntax) && random() % 2;
-  profile.progmem = IsCSyntax(profile.syntax) && random() % 2;
+  profile.progmem = IsCSyntax(profile.syntax) && profile.syntax != Syntax::UnoR4 && random() % 2;
+  profile.delays = profile.syntax == Syntax::UnoR4 || random() % 2;
   return profile;
 }
 
@@ -110,6 +127,27 @@ TEST(WiringProfileTest, EveryProfileReadsBackWhatItWrites) {
     ASSERT_EQ(std::get<LampMatrix>(read), Expressible(lamps, profile)) << text;
     if (PresetOf(profile) == PresetOf(Preset("basic"))) {
       EXPECT_EQ(text, DataText(lamps));
+    }
+
+    // Every frame comes back, with its delay wherever the export writes delays; one frame is the
+    // pattern's own text.
+    const int count = 1 + static_cast<int>(random() % 4);
+    std::vector<Frame> frames;
+    std::vector<Frame> expressed;
+    for (int index = 0; index < count; ++index) {
+      const LampMatrix frame = index == 0 ? lamps : RandomPattern(random, 4);
+      const int delay = WritesDelays(profile, count) ? 1 + static_cast<int>(random() % MaxDelay)
+                                                     : StartDefaultDelay;
+      frames.emplace_back(frame, delay);
+      expressed.emplace_back(Expressible(frame, profile), delay);
+    }
+    const std::string frames_text = ExportAnimation(Animation(frames), profile);
+    const std::variant<Animation, Error> back = ImportAnimation(frames_text, profile);
+    ASSERT_TRUE(std::holds_alternative<Animation>(back))
+        << frames_text << ": " << std::get<Error>(back).message;
+    ASSERT_EQ(std::get<Animation>(back), Animation(expressed)) << frames_text;
+    if (count == 1 && !WritesDelays(profile, 1)) {
+      EXPECT_EQ(frames_text, ExportText(lamps, profile));
     }
 
     const auto lamp = static_cast<LampIndex>(random() % LampCount);
@@ -208,7 +246,35 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
        "line 1, column 18: unexpected ')' after the values' ']'"},
       {Preset("micropython"), "p 1 [2]", "line 1, column 3: unexpected '1' before the values' '['"},
   };
+  WiringProfile uint64 = Preset("c-rows");
+  uint64.syntax = Syntax::CUint64;
+  const std::tuple<WiringProfile, std::string, std::string> frame_errors[] = {
+      {Preset("uno-r4"), "{{0xFFFFFFFF, 0, 0, 5}}",
+       "line 1, column 3: lights the matrix lamp at row 1, column 1, outside the pattern's "
+       "columns 3 to 10 (--offset 2)$"},
+      {Preset("uno-r4"), "{{0, 0, 0, 0}}", "line 1, column 12: the delay '0' is outside 1 to"},
+      {Preset("uno-r4"), "{{0, 0, 0, 1, 2}, {0, 0, 0}}",
+       "frame 1: line 1, column 15: expected 3 words and the delay"},
+      {Preset("uno-r4"), "{0x100000000, 0, 0}",
+       "line 1, column 2: '0x100000000' is over 4294967295"},
+      {uint64, "{0x10000000000000000}", "line 1, column 2: '0x10000000000000000' is over 1844674"},
+      {Preset("c-rows"), "{{1,2,3,4,5,6,7,8}, {1}}",
+       "frame 2: expected 8 values for c-rows, found 1$"},
+      {Preset("c-rows"), "{{0,0,0,0,0,0,0,0}, {0,0,0,0,0,0,0,0}}; d[2] = {5};",
+       "line 1, column 48: expected 2 delays, one a frame, found 1$"},
+      {Preset("c-rows"), "{{{1}}}", "line 1, column 3: lists nested deeper than frames of values$"},
+      {Preset("c-rows"), "{0,0,0,0,0,0,0,0}; {1}; {2}", "line 1, column 25: unexpected '{'"},
+      {Preset("basic"), "REM DELAYS 5\nDATA 1",
+       "line 2, column 1: unexpected 'DATA' (expected the end"},
+  };
   // A message that ends in $ is whole.
+  for (const auto& [profile, text, message] : frame_errors) {
+    const std::variant<Animation, Error> read = ImportAnimation(text, profile);
+    ASSERT_TRUE(std::holds_alternative<Error>(read)) << text;
+    EXPECT_TRUE((std::get<Error>(read).message + '$').starts_with(message))
+        << text << "\n"
+        << std::get<Error>(read).message;
+  }
   for (const auto& [profile, text, message] : errors) {
     const std::variant<LampMatrix, Error> read = ImportPattern(text, profile);
     ASSERT_TRUE(std::holds_alternative<Error>(read)) << text;
@@ -278,7 +344,8 @@ TEST(WiringProfileTest, ValuesOfTheOtherScanAndBadNamesAreErrors) {
       {named("__FILE__"), "--name '__FILE__' is kept for the compiler"},
       {named("rEm"), "--name 'rEm' is BASIC's comment keyword"},
       {Custom(Scan::Rows, Top, Left, Planes::Red, false, Syntax::Hex, false, "p", false, true),
-       "--progmem makes C code: it goes with --syntax c-hex or c-binary, not hex"},
+       "--progmem makes C code: it goes with --syntax c-hex, c-binary, c-uint64 or uno-r4, not "
+       "hex"},
   };
   for (const auto& [profile, message] : cases) {
     const std::optional<Error> error = CheckProfile(profile, "--");

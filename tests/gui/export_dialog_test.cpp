@@ -14,9 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTest>
 #include <functional>
 
+#include "core/animation_export.h"
 #include "core/profile_export.h"
 #include "core/profile_presets.h"
 #include "gui/export_lamp_grid.h"
@@ -32,8 +34,9 @@ class ExportDialogTest : public Form1Fixture {
  protected:
   ExportDialogTest() { QSettings().clear(); }
 
-  std::unique_ptr<ExportDialog> NewDialog() {
-    auto dialog = std::make_unique<ExportDialog>(toolkit_, FromGrid(Sample), nullptr);
+  std::unique_ptr<ExportDialog> NewDialog(
+      const Animation& animation = Animation({Frame(FromGrid(Sample))})) {
+    auto dialog = std::make_unique<ExportDialog>(toolkit_, animation, 0, nullptr);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);
     return dialog;
   }
@@ -87,6 +90,13 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   renamed.name = "heart";
   WiringProfile header = renamed;
   header.header = true;
+  WiringProfile matrix = Preset("uno-r4");
+  matrix.name = "heart";
+  matrix.header = true;
+  WiringProfile shifted = matrix;
+  shifted.offset = 4;
+  WiringProfile undelayed = header;
+  undelayed.delays = false;
   const std::tuple<Step, WiringProfile, const char*> steps[] = {
       {[](QWidget*) {}, Preset("basic"), "basic"},
       {preset("ht16k33"), Preset("ht16k33"), "ht16k33"},
@@ -111,11 +121,21 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
        renamed, "c-rows"},
       {check("headerBox", true), header, "c-rows"},
       {preset("Custom"), header, "Custom"},
+      {preset("uno-r4"), matrix, "uno-r4"},
+      {[](QWidget* dialog) { Find<QSpinBox>(dialog, "offsetBox")->setValue(4); }, shifted,
+       "uno-r4"},
+      {[&](QWidget* dialog) {
+         preset("c-rows")(dialog);
+         check("delaysBox", false)(dialog);
+       },
+       undelayed, "c-rows"},
   };
-  std::unique_ptr<ExportDialog> dialog = NewDialog();
+  // The preview is the whole animation's.
+  const Animation frames({Frame(FromGrid(Sample), 80), Frame(FromGrid(SampleRed), 400)});
+  std::unique_ptr<ExportDialog> dialog = NewDialog(frames);
   for (const auto& [step, profile, listed] : steps) {
     step(dialog.get());
-    EXPECT_EQ(Preview(dialog.get()).toStdString(), ExportText(FromGrid(Sample), profile));
+    EXPECT_EQ(Preview(dialog.get()).toStdString(), ExportAnimation(frames, profile));
     EXPECT_EQ(dialog->Profile(), profile) << Preview(dialog.get()).toStdString();
     EXPECT_EQ(Find<QListWidget>(dialog.get(), "presetList")->currentItem()->text(), listed);
     EXPECT_EQ(NewDialog()->Profile(), profile);
@@ -124,7 +144,7 @@ TEST_F(ExportDialogTest, PreviewFollowsTheOptions) {
   EXPECT_TRUE(Preview(dialog.get()).startsWith("name 'heart-' is not an identifier"));
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "copyButton")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(dialog.get(), "saveButton")->isEnabled());
-  EXPECT_EQ(NewDialog()->Profile(), header);
+  EXPECT_EQ(NewDialog()->Profile(), undelayed);
 }
 
 // A settings file is text anyone can edit: a huge or invalid value gives the basic preset at
@@ -203,10 +223,11 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
       {"basic-hex", PathOf("heart.bas"), "\r\n", "save|BASIC Files (*.bas);;All Files (*)|"},
       {"micropython", PathOf("no/such/folder.py"), "", "save|Python Files (*.py);;All Files (*)|"},
   };
+  const Animation frames({Frame(FromGrid(Sample)), Frame(FromGrid(SampleRed))});
   for (const auto& [name, file, line_break, save] : cases) {
     SaveExportProfile(Preset(name));
-    std::unique_ptr<ExportDialog> dialog = NewDialog();
-    const std::string text = ExportText(FromGrid(Sample), Preset(name));
+    std::unique_ptr<ExportDialog> dialog = NewDialog(frames);
+    const std::string text = ExportAnimation(frames, Preset(name));
     Find<QPushButton>(dialog.get(), "copyButton")->click();
     EXPECT_EQ(ClipboardText().toStdString(), text);
     toolkit_.calls.clear();
@@ -220,7 +241,12 @@ TEST_F(ExportDialogTest, CopyAndSaveTheText) {
       EXPECT_TRUE(toolkit_.calls[1].endsWith("|Kestrova"));
     } else {
       EXPECT_EQ(toolkit_.calls.size(), 1);
-      EXPECT_EQ(folder_.Read(QFileInfo(file).fileName().toStdString()), text + line_break);
+      // Every line ends in the file's line break.
+      std::string lines;
+      for (const char c : text + "\n") {
+        lines += c == '\n' ? line_break : std::string(1, c);
+      }
+      EXPECT_EQ(folder_.Read(QFileInfo(file).fileName().toStdString()), lines);
     }
   }
 }
@@ -280,6 +306,14 @@ TEST_F(ExportDialogTest, PasteAndImportReadAnyExport) {
       }
     }
   }
+  // Frames pasted replace the animation, as one step.
+  const Animation frames({Frame(FromGrid(SampleRed), 80), Frame(LampMatrix(), 400)});
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(ExportAnimation(frames, Preset("uno-r4"))));
+  form1_->findChild<QAction*>("actionPastePattern")->trigger();
+  EXPECT_EQ(form1_->Frames(), frames);
+  form1_->findChild<QAction*>("actionUndo")->trigger();
+  EXPECT_EQ(form1_->Frames().FrameCount(), 1);
 }
 
 }  // namespace
