@@ -73,22 +73,45 @@ TEST_F(DrawingTest, EveryChangeIsAStepToUndoAndRedoByName) {
   EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "&Redo Draw"}));
 }
 
-// A press toggles the lamp under it and dragging on toggles nothing more; the pointer over a
-// lamp names it in the status bar.
-TEST_F(DrawingTest, APressTogglesOneLampHoweverItIsDragged) {
+// Without Paint by Dragging a press toggles the lamp under it and dragging on toggles nothing
+// more; with it, the press colour goes to every lamp the drag crosses, however fast, as one step.
+// The pointer over a lamp names it in the status bar.
+TEST_F(DrawingTest, APressTogglesOneLampOrPaintsAStroke) {
   const QLabel* status = form1_->findChild<QLabel*>("LampStatus");
-  QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
-  Move(Centre(56), Qt::LeftButton);
-  Move(Centre(0), Qt::LeftButton);
-  QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
+  const char* const top_left =
+      "R.......\n........\n........\n........\n........\n........\n........\n........";
+  const char* const top_and_right =
+      "RRRRRRRR\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R\n.......R";
+  // paint by dragging, pen, lamps before, lamps after a press on 63 and a drag to 56 and 0
+  const std::tuple<bool, const char*, const char*, const char*> strokes[] = {
+      {false, "actionRedPen", Blank, top_left},
+      {true, "actionRedPen", Blank, top_and_right},
+      {true, "actionGreenPen", Blank,
+       "GGGGGGGG\n.......G\n.......G\n.......G\n.......G\n.......G\n.......G\n.......G"},
+      {true, "actionRedPen",
+       "R..O....\n........\n........\n........\n........\n........\n...G....\n........",
+       "........\n........\n........\n........\n........\n........\n...G....\n........"},
+  };
+  for (const auto& [paint, pen, before, after] : strokes) {
+    if (form1_->findChild<QAction*>("actionPaintByDragging")->isChecked() != paint) {
+      Trigger("actionPaintByDragging");
+    }
+    Trigger(pen);
+    form1_->SetLamps(FromGrid(before), "Set");
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
+    Move(Centre(56), Qt::LeftButton);
+    Move(Centre(0), Qt::LeftButton);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
+    EXPECT_EQ(form1_->Lamps(), FromGrid(after)) << after;
+    Trigger("actionUndo");
+    EXPECT_EQ(form1_->Lamps(), FromGrid(before)) << after;
+  }
+  // Remembered from one window to the next, and put back as the tests found it.
+  EXPECT_TRUE(Form1(toolkit_).findChild<QAction*>("actionPaintByDragging")->isChecked());
+  Trigger("actionPaintByDragging");
   EXPECT_EQ(status->text(), "Row 8, column 8: grey. DATA literal 8, digit 1.");
   Move(Centre(63), Qt::NoButton);
   EXPECT_EQ(status->text(), "Row 1, column 1: red. DATA literal 1, digit 8.");
-  EXPECT_EQ(
-      form1_->Lamps(),
-      FromGrid("R.......\n........\n........\n........\n........\n........\n........\n........"));
-  Trigger("actionUndo");
-  EXPECT_EQ(form1_->Lamps(), LampMatrix());
 }
 
 TEST_F(DrawingTest, TheKeyboardDrawsOnTheGridAfterTheButtons) {
