@@ -19,9 +19,7 @@ namespace {
 
 const QString PatternFilter = QStringLiteral("Bas Files (*.bas*)");
 const QString DocumentFilter = QStringLiteral("Glyphgrid Documents (*.glyphgrid)");
-const QString OpenFilter =
-    QStringLiteral("Glyphgrid Documents and Bas Files (*.glyphgrid *.bas*);;") + DocumentFilter +
-    ";;" + PatternFilter;
+const QString OpenFilter = QStringLiteral("Glyphgrid Documents and Bas Files (*.glyphgrid *.bas*)");
 
 }  // namespace
 
@@ -97,9 +95,7 @@ void Form1::LoadPattern() {
 }
 
 void Form1::OpenFile(const QString& name) {
-  if (Playing()) {
-    return;
-  }
+  Play(false);
   const std::optional<std::string> read = ReadFileNamed(name, DocumentTextLimit);
   if (!read) {
     return;

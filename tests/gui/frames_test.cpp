@@ -5,8 +5,6 @@
 #include <functional>
 
 #include "core/click_editing.h"
-#include "core/lamp_geometry.h"
-#include "gui/twips.h"
 #include "support/form1_fixture.h"
 
 namespace glyphgrid {
@@ -70,34 +68,6 @@ TEST_F(FramesTest, UndoAndRedoAcrossEveryFrameEdit) {
     form1_->Redo();
     EXPECT_EQ(unmarked(FramesShown(*form1_)), unmarked(shown[step])) << step;
   }
-}
-
-// The previous frame shows faintly under the unlit lamps only, and not while playing.
-TEST_F(FramesTest, OnionSkinShowsThePreviousFrameUnderUnlitLamps) {
-  auto* grid = form1_->findChild<QWidget*>("LampGrid");
-  const auto shown = [grid](LampIndex lamp) {
-    const QPoint centre = TwipsRectF(LampBounds(lamp)).center().toPoint() - grid->pos();
-    return grid->grab().toImage().pixelColor(centre);
-  };
-  const char* const blank_rows =
-      "\n........\n........\n........\n........\n........\n........\n........";
-  form1_->SetLamps(FromGrid(std::string("RG......") + blank_rows), "Set");
-  Trigger("actionAddFrame");
-  form1_->SetLamps(FromGrid(std::string(".O......") + blank_rows), "Set");
-  const QColor grey = shown(61);
-  const QColor orange = shown(62);
-  Trigger("actionOnionSkin");
-  const QColor faint_red = shown(63);
-  EXPECT_NE(faint_red, grey);
-  EXPECT_GT(faint_red.red() - faint_red.green(), grey.red() - grey.green());
-  EXPECT_EQ(shown(62), orange);
-  Trigger("actionPlay");
-  EXPECT_EQ(shown(63), grey);
-  Trigger("actionPlay");
-  form1_->ChooseFrame(1);
-  EXPECT_EQ(shown(63), faint_red);
-  form1_->ChooseFrame(0);
-  EXPECT_EQ(shown(61), grey);
 }
 
 }  // namespace
