@@ -174,6 +174,8 @@ void Form1::CreateFrameMenu() {
   frames_dock_->setFeatures(QDockWidget::DockWidgetClosable);
   frame_strip_->setFixedHeight(frame_strip_->sizeHintForRow(0) + 24);
   addDockWidget(Qt::BottomDockWidgetArea, frames_dock_);
+  // The strip comes after the lamps in the Tab order, so a keyboard user can reach it.
+  setTabOrder(lamp_grid_, frame_strip_);
   frames_dock_->hide();
   connect(frame_strip_, &FrameStrip::FrameChosen, this, &Form1::ChooseFrame);
   connect(frame_strip_, &FrameStrip::MoveRequested, this, [this](int from, int to) {
