@@ -180,6 +180,9 @@ void LampGrid::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   RepaintLamp(mark_);
   ReportPointed();
+  // The window can lose the focus mid-drag and never see the button let go: the drag ends here,
+  // so that what it painted is kept.
+  emit Released();
 }
 
 void LampGrid::ReportPointed() {

@@ -33,7 +33,8 @@ class LampGrid : public QWidget, public LampTable {
 
  signals:
   void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
-  // The pointer moved to (x, y) twips with a button held since a press, and the last button let go.
+  // The pointer moved to (x, y) twips with a button held since a press; the last button let go,
+  // or the focus lost, which ends any drag.
   void Dragged(float x, float y);
   void Released();
   void MarkToggled(LampIndex lamp);
