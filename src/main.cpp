@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
     std::cerr << "glyphgrid: " << error->message << '\n' << glyphgrid::EditorUsageText();
     return 2;
   }
-  switch (std::get<glyphgrid::EditorArguments>(parsed).action) {
+  const auto& arguments = std::get<glyphgrid::EditorArguments>(parsed);
+  switch (arguments.action) {
     case glyphgrid::EditorAction::Help:
       return Print(glyphgrid::EditorUsageText());
     case glyphgrid::EditorAction::Version:
@@ -58,5 +60,8 @@ int main(int argc, char** argv) {
   glyphgrid::Form1 form1(toolkit);
   font_configuration.Wait();
   form1.show();
+  if (arguments.file) {
+    form1.OpenFile(QFile::decodeName(arguments.file->c_str()));
+  }
   return QApplication::exec();
 }

@@ -49,8 +49,20 @@ const QtOption* FindQtOption(std::string_view argument) {
 std::variant<EditorArguments, Error> ParseEditorArguments(
     const std::vector<std::string>& arguments) {
   EditorArguments parsed;
+  bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
+    if (options_ended || !argument.starts_with('-')) {
+      if (parsed.file) {
+        return Usage("unexpected argument " + Quoted(argument) + " (the editor opens one file)");
+      }
+      parsed.file = argument;
+      continue;
+    }
+    if (argument == "--") {
+      options_ended = true;
+      continue;
+    }
     if (argument == "--help" || argument == "-h") {
       parsed.action = EditorAction::Help;
       return parsed;
@@ -59,8 +71,8 @@ std::variant<EditorArguments, Error> ParseEditorArguments(
       parsed.action = EditorAction::Version;
       return parsed;
     }
-    if (!argument.starts_with('-') || argument == "-") {
-      return Usage("unexpected argument " + Quoted(argument) + " (the editor opens no file)");
+    if (argument == "-") {
+      return Usage("unexpected argument '-' (the editor reads no standard input)");
     }
     const QtOption* qt_option = FindQtOption(argument);
     if (qt_option == nullptr) {
@@ -74,10 +86,11 @@ std::variant<EditorArguments, Error> ParseEditorArguments(
 }
 
 std::string EditorUsageText() {
-  return "Usage: glyphgrid [Qt options]\n"
+  return "Usage: glyphgrid [Qt options] [[--] FILE]\n"
          "       glyphgrid --help | --version\n"
          "\n"
-         "Opens the editor for 8 x 8 LED dot-matrix patterns.\n"
+         "Opens the editor for 8 x 8 LED dot-matrix patterns, and FILE in it when given: a\n"
+         "document (.glyphgrid), a saved DATA file or colour planes, as File > Open reads them.\n"
          "\n"
          "Options:\n"
          "  -h, --help  print this help and exit\n"

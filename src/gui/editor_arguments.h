@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,11 +13,13 @@ enum class EditorAction { Run, Help, Version };
 
 struct EditorArguments {
   EditorAction action = EditorAction::Run;
+  std::optional<std::string> file;  // to open at start
 };
 
 // The editor's arguments after the program name, read before anything needs a display: --help
 // (-h) and --version end the parse where they stand; Qt's own options, with their values, are
-// left for QApplication. Anything else is a usage error.
+// left for QApplication; one argument that is no option names a file to open ("--" before it lets
+// it begin with "-"). Anything else is a usage error.
 std::variant<EditorArguments, Error> ParseEditorArguments(
     const std::vector<std::string>& arguments);
 

@@ -76,6 +76,8 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
   statusBar()->addWidget(lamp_status_);
   move(TwipsToPixels(4530), TwipsToPixels(2325));
   connect(lamp_grid_, &LampGrid::Pressed, this, &Form1::Form_MouseDown);
+  connect(lamp_grid_, &LampGrid::Dragged, this, &Form1::PaintDrag);
+  connect(lamp_grid_, &LampGrid::Released, this, &Form1::EndStroke);
   connect(lamp_grid_, &LampGrid::MarkToggled, this, [this](LampIndex lamp) {
     ChangeLamps("Draw", [lamp](LampMatrix& lamps) { ToggleLamp(lamps, lamp); });
   });

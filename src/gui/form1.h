@@ -10,8 +10,10 @@
 #include "core/lamp_matrix.h"
 
 class QAction;
+class QActionGroup;
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace glyphgrid {
@@ -69,8 +71,13 @@ class Form1 : public QMainWindow {
 
   void SavePattern();
   void SaveColourPattern();
+  // Writes every frame, all four colours, the delays and the export's wiring profile.
+  void SaveDocument();
   void NewDisplay();
   void LoadPattern();
+  // Opens the named file as Open does after its dialog: a document, saved frames, a DATA line or
+  // colour planes, told apart by what the file holds. A failure changes nothing and is shown.
+  void OpenFile(const QString& name);
 
   // Export and import through wiring profiles (form1_export.cpp).
   void ShowExport();
@@ -86,6 +93,13 @@ class Form1 : public QMainWindow {
   void Command10_Click();
   void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
 
+  // Paint by Dragging (form1_painting.cpp): while it is on, a press gives the lamp under it the
+  // pen's colour, or grey when it has it already, and the drag gives every lamp it crosses the
+  // same colour; the stroke is one step when the button is let go. While it is off, a press
+  // toggles one lamp.
+  void PaintDrag(float x, float y);
+  void EndStroke();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -93,7 +107,7 @@ class Form1 : public QMainWindow {
   void Form_Unload();
   void CreateControls();
   void CreateMenus();
-  void SaveText(const std::string& bytes);
+  void SaveText(const std::string& bytes, const QString& filter);
   void ShowFailure(const Error& error);
   // A file the user picked and its bytes; nothing when the dialog was cancelled or the file
   // could not be read, which has been said.
@@ -102,6 +116,10 @@ class Form1 : public QMainWindow {
     std::string bytes;
   };
   std::optional<ChosenFile> OpenChosenFile(const QString& filter);
+  // The file's bytes, or nothing when it cannot be read, which has been said.
+  std::optional<std::string> ReadFileNamed(const QString& name, const TextLimit& limit);
+  // Frames read from the file `name`, shown as one step.
+  void OpenedFrames(const QString& name, Animation frames);
   bool ReadExport(const std::string& text, const QString& failure, const QString& step);
   // Shows the lamps, as they are after a step or an undo, and brings the menus and the status
   // bar up to date.
@@ -113,6 +131,8 @@ class Form1 : public QMainWindow {
   void CreateFrameMenu();
   void ShowNextFrame();
   void ShowPointed(std::optional<LampIndex> lamp);
+  void CreatePaintMenu(QMenu* edit);
+  void ShowOnionSkin();
 
   template <typename Change>
   void ChangeLamps(const QString& step, Change change) {
@@ -137,6 +157,19 @@ class Form1 : public QMainWindow {
   QAction* apply_to_all_ = nullptr;
   QAction* play_ = nullptr;
   QAction* ping_pong_ = nullptr;
+  QAction* delete_frame_ = nullptr;
+  QAction* onion_skin_ = nullptr;
+  QAction* paint_by_dragging_ = nullptr;
+  QActionGroup* pen_colours_ = nullptr;
+  // The stroke being painted: the lamps as it has left them so far, its colour, and where the
+  // pointer was last.
+  struct Stroke {
+    LampMatrix lamps;
+    LampColour colour;
+    float x;
+    float y;
+  };
+  std::optional<Stroke> stroke_;
   // What changes the lamps, the frames or the history: off while the animation plays.
   QList<QAction*> editing_actions_;
   FrameStrip* frame_strip_;

@@ -21,7 +21,11 @@ QString StepName(const char* action, const std::string& step) {
 }  // namespace
 
 void Form1::ShowSession() {
+  // Whatever changed the history ended the stroke; what it painted is no step.
+  stroke_.reset();
   ShowLamps(history_.Lamps());
+  ShowOnionSkin();
+  delete_frame_->setEnabled(!Playing() && history_.Current().FrameCount() > 1);
   undo_->setEnabled(history_.CanUndo());
   undo_->setText(StepName("&Undo", history_.UndoTitle()));
   redo_->setEnabled(history_.CanRedo());
@@ -114,6 +118,13 @@ void Form1::AskDefaultDelay() {
   }
 }
 
+void Form1::ShowOnionSkin() {
+  const int index = history_.FrameIndex();
+  lamp_grid_->ShowOnionSkin(onion_skin_->isChecked() && !Playing() && index > 0
+                                ? std::optional(history_.Current().At(index - 1).Lamps())
+                                : std::nullopt);
+}
+
 bool Form1::Playing() const {
   return playback_->isActive();
 }
@@ -131,7 +142,9 @@ void Form1::Play(bool playing) {
     ShowSession();
     return;
   }
+  lamp_grid_->ShowOnionSkin(std::nullopt);
   play_direction_ = 1;
+  stroke_.reset();
   playback_->start(history_.Current().At(history_.FrameIndex()).Delay());
 }
 
@@ -161,6 +174,8 @@ void Form1::CreateFrameMenu() {
   frames_dock_->setFeatures(QDockWidget::DockWidgetClosable);
   frame_strip_->setFixedHeight(frame_strip_->sizeHintForRow(0) + 24);
   addDockWidget(Qt::BottomDockWidgetArea, frames_dock_);
+  // The strip comes after the lamps in the Tab order, so a keyboard user can reach it.
+  setTabOrder(lamp_grid_, frame_strip_);
   frames_dock_->hide();
   connect(frame_strip_, &FrameStrip::FrameChosen, this, &Form1::ChooseFrame);
   connect(frame_strip_, &FrameStrip::MoveRequested, this, [this](int from, int to) {
@@ -181,7 +196,8 @@ void Form1::CreateFrameMenu() {
   };
   add("&Add Frame", "actionAddFrame", "Insert", &Form1::AddFrame);
   add("&Duplicate Frame", "actionDuplicateFrame", "Ctrl+D", &Form1::DuplicateFrame);
-  add("De&lete Frame", "actionDeleteFrame", "Delete", &Form1::DeleteFrame);
+  delete_frame_ = add("Dele&te Frame", "actionDeleteFrame", "Delete", &Form1::DeleteFrame);
+  delete_frame_->setEnabled(false);
   add("Move Frame &Left", "actionMoveFrameLeft", "Ctrl+Shift+Left", [this] { MoveFrameBy(-1); });
   add("Move Frame &Right", "actionMoveFrameRight", "Ctrl+Shift+Right", [this] { MoveFrameBy(1); });
   add("Re&verse Frames", "actionReverseFrames", "", &Form1::ReverseFrames);
@@ -192,7 +208,7 @@ void Form1::CreateFrameMenu() {
   play_ = frame->addAction("&Play", QKeySequence("F5"), this, &Form1::Play);
   play_->setObjectName("actionPlay");
   play_->setCheckable(true);
-  ping_pong_ = frame->addAction("Play &Ping-Pong");
+  ping_pong_ = frame->addAction("Play P&ing-Pong");
   ping_pong_->setObjectName("actionPingPong");
   ping_pong_->setCheckable(true);
 
@@ -201,6 +217,10 @@ void Form1::CreateFrameMenu() {
   frames_view->setText("&Frames");
   frames_view->setObjectName("actionFrames");
   view->addAction(frames_view);
+  onion_skin_ =
+      view->addAction("&Onion Skin", QKeySequence("Ctrl+Shift+O"), this, &Form1::ShowOnionSkin);
+  onion_skin_->setObjectName("actionOnionSkin");
+  onion_skin_->setCheckable(true);
 }
 
 }  // namespace glyphgrid

@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QLabel>
 
-#include "core/click_editing.h"
 #include "core/lamp_names.h"
 #include "gui/form1.h"
 #include "gui/lamp_grid.h"
@@ -33,10 +32,6 @@ void Form1::Redo() {
     history_.Redo();
     ShowSession();
   }
-}
-
-void Form1::Form_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
-  ChangeLamps("Draw", [x, y](LampMatrix& lamps) { PressLamp(lamps, x, y); });
 }
 
 void Form1::ShowPointed(std::optional<LampIndex> lamp) {

@@ -31,6 +31,8 @@ void Form1::CreateMenus() {
   file->addAction("Save &Colour Pattern...", QKeySequence("Ctrl+Shift+S"), this,
                   &Form1::SaveColourPattern)
       ->setObjectName("actionSaveColourPattern");
+  file->addAction("Save &Document...", QKeySequence("Ctrl+Alt+S"), this, &Form1::SaveDocument)
+      ->setObjectName("actionSaveDocument");
   file->addAction("&Export...", QKeySequence("Ctrl+E"), this, &Form1::ShowExport)
       ->setObjectName("actionExport");
   file->addSeparator();
@@ -54,6 +56,7 @@ void Form1::CreateMenus() {
       edit->addAction("&Paste Pattern", QKeySequence("Ctrl+Shift+V"), this, &Form1::PastePattern);
   paste->setObjectName("actionPastePattern");
   editing_actions_ << undo_ << redo_ << paste;
+  CreatePaintMenu(edit);
 
   // Clear asks first, so it is the Edit menu's Clear Display above, not a Pattern entry.
   QMenu* pattern = menuBar()->addMenu("&Pattern");
@@ -75,7 +78,7 @@ void Form1::CreateMenus() {
     editing_actions_ << action;
   }
   pattern->addSeparator();
-  apply_to_all_ = pattern->addAction("Apply to All &Frames");
+  apply_to_all_ = pattern->addAction("Appl&y to All Frames");
   apply_to_all_->setObjectName("actionApplyToAllFrames");
   apply_to_all_->setCheckable(true);
 

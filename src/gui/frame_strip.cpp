@@ -122,6 +122,7 @@ bool FrameListModel::dropMimeData(const QMimeData* data, Qt::DropAction, int row
 FrameStrip::FrameStrip(QWidget* parent) : QListView(parent), model_(new FrameListModel(this)) {
   setObjectName("FrameStrip");
   setAccessibleName("Frames");
+  setFocusPolicy(Qt::StrongFocus);
   setModel(model_);
   setItemDelegate(new FrameDelegate(this));
   setFlow(QListView::LeftToRight);

@@ -50,6 +50,13 @@ void LampGrid::ShowLamps(const LampMatrix& lamps) {
   }
 }
 
+void LampGrid::ShowOnionSkin(const std::optional<LampMatrix>& previous) {
+  if (previous != onion_skin_) {
+    onion_skin_ = previous;
+    update();
+  }
+}
+
 std::optional<LampIndex> LampGrid::FocusedLamp() const {
   return hasFocus() ? std::optional(mark_) : std::nullopt;
 }
@@ -70,6 +77,17 @@ void LampGrid::paintEvent(QPaintEvent* event) {
     if (event->rect().intersects(lamp.toAlignedRect())) {
       painter.setBrush(ToQColor(lamps_.Colour(i)));
       painter.drawEllipse(lamp);
+      const LampColour under = onion_skin_ ? onion_skin_->Colour(i) : LampGrey;
+      if (lamps_.Colour(i) == LampGrey && under != LampGrey) {
+        // Faint enough that nobody takes it for a lit lamp, inside the lamp's own outline.
+        QColor faint = ToQColor(under);
+        faint.setAlpha(90);
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(faint);
+        painter.drawEllipse(lamp.adjusted(2, 2, -2, -2));
+        painter.restore();
+      }
     }
   }
   if (hasFocus()) {
@@ -90,11 +108,21 @@ void LampGrid::mousePressEvent(QMouseEvent* event) {
                static_cast<float>(twips.y()));
 }
 
-// Moving the pointer changes no lamp, a button held or not: it only says which lamp it is over.
+// Moving the pointer says which lamp it is over; with a button held it is also a drag, which the
+// editor paints with or ignores.
 void LampGrid::mouseMoveEvent(QMouseEvent* event) {
   const QPointF twips = ClientTwips(event->position());
   hovered_ = LampAtPress(twips.x(), twips.y());
   ReportPointed();
+  if (event->buttons() != Qt::NoButton) {
+    emit Dragged(static_cast<float>(twips.x()), static_cast<float>(twips.y()));
+  }
+}
+
+void LampGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->buttons() == Qt::NoButton) {
+    emit Released();
+  }
 }
 
 void LampGrid::leaveEvent(QEvent* event) {
@@ -152,6 +180,9 @@ void LampGrid::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
   RepaintLamp(mark_);
   ReportPointed();
+  // The window can lose the focus mid-drag and never see the button let go: the drag ends here,
+  // so that what it painted is kept.
+  emit Released();
 }
 
 void LampGrid::ReportPointed() {

@@ -21,6 +21,8 @@ class LampGrid : public QWidget, public LampTable {
   // Shows `lamps` from now on: repaints the lamps whose colour changed and tells assistive
   // technology their new colours.
   void ShowLamps(const LampMatrix& lamps);
+  // Draws `previous` faintly under the unlit lamps, each in its own colour; nothing for none.
+  void ShowOnionSkin(const std::optional<LampMatrix>& previous);
 
   // The lamp the keyboard draws on.
   LampIndex Mark() const { return mark_; }
@@ -31,6 +33,10 @@ class LampGrid : public QWidget, public LampTable {
 
  signals:
   void Pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+  // The pointer moved to (x, y) twips with a button held since a press; the last button let go,
+  // or the focus lost, which ends any drag.
+  void Dragged(float x, float y);
+  void Released();
   void MarkToggled(LampIndex lamp);
   void MarkColoured(LampIndex lamp, LampColour colour);
   // The lamp under the pointer or, without one, the mark while the grid has the focus.
@@ -40,6 +46,7 @@ class LampGrid : public QWidget, public LampTable {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -52,6 +59,7 @@ class LampGrid : public QWidget, public LampTable {
   void ReportPointed();
 
   LampMatrix lamps_;
+  std::optional<LampMatrix> onion_skin_;
   LampIndex mark_ = LampCount - 1;
   std::optional<LampIndex> hovered_;
 };

@@ -154,7 +154,7 @@ TEST(EditorArgumentsTest, AnsweredWithoutADisplay) {
       {"--version", 0, "glyphgrid 1.0.0\n"},
       {"-platform offscreen -h", 0, "Usage: glyphgrid "},
       {"--colour", 2, "glyphgrid: unknown option '--colour'\nUsage: glyphgrid "},
-      {"pattern.bas", 2, "glyphgrid: unexpected argument 'pattern.bas'"},
+      {"a.bas -- -b.bas", 2, "glyphgrid: unexpected argument '-b.bas' (the editor opens one file)"},
   };
   for (const auto& [arguments, status, printed] : runs) {
     const std::string command =

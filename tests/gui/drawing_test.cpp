@@ -73,22 +73,37 @@ TEST_F(DrawingTest, EveryChangeIsAStepToUndoAndRedoByName) {
   EXPECT_EQ(UndoRedo(), QStringList({"disabled &Undo", "&Redo Draw"}));
 }
 
-// A press toggles the lamp under it and dragging on toggles nothing more; the pointer over a
-// lamp names it in the status bar.
-TEST_F(DrawingTest, APressTogglesOneLampHoweverItIsDragged) {
+// Without Paint by Dragging a press toggles the lamp under it and dragging on toggles nothing
+// more; with it, the press colour goes to every lamp the drag crosses, however fast, as one step.
+// The pointer over a lamp names it in the status bar.
+TEST_F(DrawingTest, APressTogglesOneLampOrPaintsAStroke) {
   const QLabel* status = form1_->findChild<QLabel*>("LampStatus");
-  QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
-  Move(Centre(56), Qt::LeftButton);
-  Move(Centre(0), Qt::LeftButton);
-  QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
-  EXPECT_EQ(status->text(), "Row 8, column 8: grey. DATA literal 8, digit 1.");
+  // paint by dragging, pen, lamps before, lamps after a press on 63 and a drag to 56 and 0
+  const std::tuple<bool, const char*, const char*, const char*> strokes[] = {
+      {false, "actionRedPen", Blank,
+       "R.......\n........\n........\n........\n........\n........\n........\n........"},
+      {true, "actionOrangePen",
+       "O..G....\n........\n........\n........\n........\n........\n...G....\n.......O",
+       "........\n........\n........\n........\n........\n........\n...G....\n........"},
+  };
+  for (const auto& [paint, pen, before, after] : strokes) {
+    form1_->findChild<QAction*>("actionPaintByDragging")->setChecked(paint);
+    Trigger(pen);
+    form1_->SetLamps(FromGrid(before), "Set");
+    QTest::mousePress(Grid(), Qt::LeftButton, {}, Centre(63));
+    Move(Centre(56), Qt::LeftButton);
+    Move(Centre(0), Qt::LeftButton);
+    QTest::mouseRelease(Grid(), Qt::LeftButton, {}, Centre(0));
+    EXPECT_EQ(form1_->Lamps(), FromGrid(after)) << after;
+    Trigger("actionUndo");
+    EXPECT_EQ(form1_->Lamps(), FromGrid(before)) << after;
+  }
+  // Remembered from one window to the next, and put back as the tests found it.
+  EXPECT_TRUE(Form1(toolkit_).findChild<QAction*>("actionPaintByDragging")->isChecked());
+  Trigger("actionPaintByDragging");
+  EXPECT_EQ(status->text(), "Row 8, column 8: orange. DATA literal 8, digit 1.");
   Move(Centre(63), Qt::NoButton);
-  EXPECT_EQ(status->text(), "Row 1, column 1: red. DATA literal 1, digit 8.");
-  EXPECT_EQ(
-      form1_->Lamps(),
-      FromGrid("R.......\n........\n........\n........\n........\n........\n........\n........"));
-  Trigger("actionUndo");
-  EXPECT_EQ(form1_->Lamps(), LampMatrix());
+  EXPECT_EQ(status->text(), "Row 1, column 1: orange. DATA literal 1, digit 8.");
 }
 
 TEST_F(DrawingTest, TheKeyboardDrawsOnTheGridAfterTheButtons) {

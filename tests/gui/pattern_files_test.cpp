@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDockWidget>
 #include <filesystem>
 
 #include "support/form1_fixture.h"
@@ -14,6 +15,7 @@ const QString TopLeftLit =
     "&B00000000, &B00000000";
 const char* const TopLeft =
     "R.......\n........\n........\n........\n........\n........\n........\n........";
+const std::string Blank = "........\n........";
 const QString StartCaption = "www.glyphgrid.example";
 const QString Filter = "|Bas Files (*.bas*)|";
 
@@ -62,11 +64,12 @@ TEST_F(PatternFilesTest, NewDisplayOffersToSaveOrClear) {
   };
   for (const auto& [answers, cleared, calls] : cases) {
     form1_->SetLamps(FromGrid(TopLeft), "Set");
+    form1_->DuplicateFrame();
     toolkit_.calls.clear();
     toolkit_.answers = answers;
     form1_->findChild<QAction*>("actionNew")->trigger();
     EXPECT_EQ(toolkit_.calls, calls);
-    EXPECT_EQ(form1_->Lamps(), cleared ? LampMatrix() : FromGrid(TopLeft));
+    EXPECT_EQ(form1_->Frames() == Animation(), cleared);  // one blank frame
   }
 }
 
@@ -93,12 +96,37 @@ TEST_F(PatternFilesTest, LoadSetsLampsViewerTextAndUpperCaseCaption) {
       "Set");
   for (const auto& [file, bytes, lamps] : loads) {
     const QString name = QString::fromStdString(folder_.Write(file, bytes));
-    EXPECT_EQ(Run("actionOpen", name), QStringList("open" + Filter));
+    EXPECT_EQ(Run("actionOpen", name),
+              QStringList("open|Glyphgrid Documents and Bas Files (*.glyphgrid *.bas*)|"));
     EXPECT_EQ(form1_->Lamps(), FromGrid(lamps)) << file;
     EXPECT_EQ(form1_->windowTitle(), "Kestrova -" + name.toUpper());
     EXPECT_FALSE(form1_->Viewer().isVisible());
     EXPECT_EQ(ViewerText().toStdString(), bytes);
   }
+}
+
+// A hand-made heartbeat, saved and opened in a new window, comes back the same.
+TEST_F(PatternFilesTest, AHeartbeatSavedComesBackInANewWindow) {
+  const std::string small = "........\n........\n..R..R..\n.RRRRRR.\n..RRRR..\n...RR...\n" + Blank;
+  toolkit_.numbers = {80, 80, 80, 400};
+  for (const std::string& lamps : {small, ".RR..RR.\nRRRRRRRR\nRRRRRRRR\n" + small.substr(27),
+                                   small, Blank + "\n" + Blank + "\n" + Blank + "\n" + Blank}) {
+    form1_->SetLamps(FromGrid(lamps), "Set");
+    form1_->AskDelay();
+    form1_->AddFrame();
+  }
+  form1_->DeleteFrame();
+  for (const char* const file : {"heart.glyphgrid", "heart.bas"}) {
+    Run(std::string_view(file).ends_with("glyphgrid") ? "actionSaveDocument" : "actionSave",
+        PathOf(file));
+    Form1 opened(toolkit_);
+    toolkit_.file_names = {PathOf(file)};
+    opened.findChild<QAction*>("actionOpen")->trigger();
+    EXPECT_EQ(opened.Frames(), form1_->Frames()) << folder_.Read(file);
+    EXPECT_EQ(opened.windowTitle(), "Kestrova -" + PathOf(file).toUpper());
+    EXPECT_TRUE(opened.findChild<QDockWidget*>("FramesDock")->isVisibleTo(&opened));
+  }
+  EXPECT_TRUE(folder_.Read("heart.bas").ends_with("\r\nREM DELAYS 80, 80, 80, 400\r\n"));
 }
 
 // Each dialog starts where the last file was picked, opened or saved; a cancel changes nothing.
