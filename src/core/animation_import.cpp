@@ -7,6 +7,7 @@
 
 #include "core/animation_export.h"
 #include "core/export_tokens.h"
+#include "core/preset_readings.h"
 #include "core/profile_import.h"
 #include "core/profile_presets.h"
 #include "core/syntax_family.h"
@@ -461,8 +462,7 @@ std::variant<ImportedAnimation, Error> ImportAnimationAnyProfile(std::string_vie
   if (const Animation* animation = std::get_if<Animation>(&first)) {
     return ImportedAnimation{*animation, ProfileLabel(preferred)};
   }
-  std::vector<ImportedAnimation> readings;
-  std::vector<bool> of_syntax;  // whether some preset of the text's syntax gives each reading
+  PresetReadings<Animation> readings;
   const Tokens* list = std::get_if<Tokens>(&tokens);
   const std::variant<Structure, Error> structure =
       list ? Parser(*list).Run() : std::variant<Structure, Error>(std::get<Error>(tokens));
@@ -470,36 +470,17 @@ std::variant<ImportedAnimation, Error> ImportAnimationAnyProfile(std::string_vie
     const SyntaxFamily family = FamilyOf(*list);
     for (const ProfilePreset& preset : ProfilePresets()) {
       const std::variant<Animation, Error> read = Read(*parsed, preset.profile);
-      const Animation* animation = std::get_if<Animation>(&read);
-      if (!animation) {
-        continue;
-      }
-      const auto found = std::ranges::find(readings, *animation, &ImportedAnimation::animation);
-      const bool fits = InFamily(preset.profile.syntax, family);
-      if (found == readings.end()) {
-        readings.push_back({*animation, std::string(preset.name)});
-        of_syntax.push_back(fits);
-      } else if (fits) {
-        of_syntax[static_cast<std::size_t>(found - readings.begin())] = true;
+      if (const Animation* animation = std::get_if<Animation>(&read)) {
+        readings.Add(*animation, preset.name, InFamily(preset.profile.syntax, family));
       }
     }
   }
-  if (std::ranges::count(of_syntax, true) == 1) {
-    return readings[static_cast<std::size_t>(std::ranges::find(of_syntax, true) -
-                                             of_syntax.begin())];
+  auto chosen = readings.Choose(ProfileLabel(preferred), std::get<Error>(first));
+  if (Error* error = std::get_if<Error>(&chosen)) {
+    return std::move(*error);
   }
-  if (readings.size() == 1) {
-    return readings.front();
-  }
-  if (readings.empty()) {
-    return Error{Error::Kind::BadInput, "does not read as " + ProfileLabel(preferred) + " (" +
-                                            std::get<Error>(first).message + ") nor as any preset"};
-  }
-  std::string names;
-  for (std::size_t i = 0; i < readings.size(); ++i) {
-    names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
-  }
-  return Error{Error::Kind::BadInput, "reads as " + names + ", which give different patterns"};
+  auto& reading = std::get<PresetReadings<Animation>::Reading>(chosen);
+  return ImportedAnimation{std::move(reading.value), std::move(reading.label)};
 }
 
 }  // namespace glyphgrid

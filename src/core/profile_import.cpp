@@ -5,6 +5,7 @@
 
 #include "core/animation_import.h"
 #include "core/export_tokens.h"
+#include "core/preset_readings.h"
 #include "core/profile_presets.h"
 #include "core/syntax_family.h"
 
@@ -209,8 +210,7 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
   if (const LampMatrix* lamps = std::get_if<LampMatrix>(&first)) {
     return ImportedPattern{*lamps, ProfileLabel(preferred)};
   }
-  std::vector<ImportedPattern> readings;
-  std::vector<bool> of_syntax;  // whether some preset of the text's syntax gives each reading
+  PresetReadings<LampMatrix> readings;
   if (const Tokens* list = std::get_if<Tokens>(&tokens)) {
     const SyntaxFamily family = FamilyOf(*list);
     for (const ProfilePreset& preset : ProfilePresets()) {
@@ -218,37 +218,18 @@ std::variant<ImportedPattern, Error> ImportAnyProfile(std::string_view text,
         continue;  // a frame of wide words: the animation's import reads it
       }
       const std::variant<LampMatrix, Error> read = ReadTokens(*list, preset.profile);
-      const LampMatrix* lamps = std::get_if<LampMatrix>(&read);
-      if (!lamps) {
-        continue;
-      }
-      const auto found = std::ranges::find(readings, *lamps, &ImportedPattern::lamps);
-      const bool fits = InFamily(preset.profile.syntax, family);
-      if (found == readings.end()) {
-        readings.push_back({*lamps, std::string(preset.name)});
-        of_syntax.push_back(fits);
-      } else if (fits) {
-        of_syntax[static_cast<std::size_t>(found - readings.begin())] = true;
+      if (const LampMatrix* lamps = std::get_if<LampMatrix>(&read)) {
+        readings.Add(*lamps, preset.name, InFamily(preset.profile.syntax, family));
       }
     }
   }
   // Presets that read the text differently: its syntax decides when it leaves one.
-  if (std::ranges::count(of_syntax, true) == 1) {
-    return readings[static_cast<std::size_t>(std::ranges::find(of_syntax, true) -
-                                             of_syntax.begin())];
+  auto chosen = readings.Choose(ProfileLabel(preferred), std::get<Error>(first));
+  if (Error* error = std::get_if<Error>(&chosen)) {
+    return std::move(*error);
   }
-  if (readings.size() == 1) {
-    return readings.front();
-  }
-  if (readings.empty()) {
-    return Error{Error::Kind::BadInput, "does not read as " + ProfileLabel(preferred) + " (" +
-                                            std::get<Error>(first).message + ") nor as any preset"};
-  }
-  std::string names;
-  for (std::size_t i = 0; i < readings.size(); ++i) {
-    names += (i == 0 ? "" : i + 1 == readings.size() ? " and as " : ", as ") + readings[i].label;
-  }
-  return Error{Error::Kind::BadInput, "reads as " + names + ", which give different patterns"};
+  auto& reading = std::get<PresetReadings<LampMatrix>::Reading>(chosen);
+  return ImportedPattern{reading.value, std::move(reading.label)};
 }
 
 }  // namespace glyphgrid
