@@ -1,25 +1,15 @@
 // Saving and opening the largest document an animation can be: 10,000 frames of four colours.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "core/document_file.h"
+#include "largest_animation.h"
 #include "targets.h"
 
 namespace glyphgrid {
 namespace {
 
 Document LargestDocument() {
-  std::mt19937 random(7);
-  std::vector<Frame> frames;
-  for (int index = 0; index < MaxFrames; ++index) {
-    LampMatrix lamps;
-    for (LampIndex lamp = 0; lamp < LampCount; ++lamp) {
-      lamps.SetColour(lamp, LampPalette[random() % 4]);
-    }
-    frames.emplace_back(lamps, 1 + static_cast<int>(random() % MaxDelay));
-  }
-  return {Animation(std::move(frames)), std::nullopt};
+  return {LargestAnimation(), std::nullopt};
 }
 
 void BM_SaveDocument(benchmark::State& state) {

@@ -2,28 +2,14 @@
 // planes as binary literals with the zero unit, and its delays.
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 #include "core/animation_export.h"
 #include "core/animation_import.h"
 #include "core/profile_presets.h"
+#include "largest_animation.h"
 #include "targets.h"
 
 namespace glyphgrid {
 namespace {
-
-Animation LargestAnimation() {
-  std::mt19937 random(9);
-  std::vector<Frame> frames;
-  for (int index = 0; index < MaxFrames; ++index) {
-    LampMatrix lamps;
-    for (LampIndex lamp = 0; lamp < LampCount; ++lamp) {
-      lamps.SetColour(lamp, LampPalette[random() % 4]);
-    }
-    frames.emplace_back(lamps, 1 + static_cast<int>(random() % MaxDelay));
-  }
-  return Animation(std::move(frames));
-}
 
 WiringProfile LongestProfile() {
   WiringProfile profile;
