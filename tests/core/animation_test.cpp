@@ -24,23 +24,18 @@ std::vector<int> Delays(const Animation& animation) {
   return delays;
 }
 
-TEST(AnimationTest, FrameListEdits) {
+// The edges of the frame-list edits; the editor's frame test takes each through the menus.
+TEST(AnimationTest, FrameListEditsAtTheEdges) {
   using Edit = std::function<Animation(const Animation&)>;
   const std::pair<Edit, std::vector<int>> edits[] = {
       {[](const Animation& a) { return InsertFrame(a, 0, {}); }, {100, 1, 2, 3, 4}},
       {[](const Animation& a) { return InsertFrame(a, 4, {}); }, {1, 2, 3, 4, 100}},
-      {[](const Animation& a) { return InsertFrame(WithDefaultDelay(a, 7), 1, {}); },
-       {1, 7, 2, 3, 4}},
-      {[](const Animation& a) { return DuplicateFrame(a, 1); }, {1, 2, 2, 3, 4}},
       {[](const Animation& a) { return DuplicateFrame(a, 3); }, {1, 2, 3, 4, 4}},
       {[](const Animation& a) { return DeleteFrame(a, 0); }, {2, 3, 4}},
       {[](const Animation& a) { return DeleteFrame(a, 3); }, {1, 2, 3}},
       {[](const Animation&) { return DeleteFrame(WithDelays({9}), 0); }, {9}},
       {[](const Animation& a) { return MoveFrame(a, 0, 3); }, {2, 3, 4, 1}},
       {[](const Animation& a) { return MoveFrame(a, 3, 0); }, {4, 1, 2, 3}},
-      {[](const Animation& a) { return MoveFrame(a, 1, 2); }, {1, 3, 2, 4}},
-      {[](const Animation& a) { return ReverseFrames(a); }, {4, 3, 2, 1}},
-      {[](const Animation& a) { return WithFrame(a, 2, Frame({}, 5)); }, {1, 2, 5, 4}},
   };
   const Animation start = WithDelays({1, 2, 3, 4});
   for (const auto& [edit, delays] : edits) {
