@@ -9,6 +9,7 @@
 
 #include "core/click_editing.h"
 #include "core/data_text.h"
+#include "core/pattern_operations.h"
 #include "gui/app_icon.h"
 #include "gui/classic_font.h"
 #include "gui/controls.h"
@@ -165,7 +166,7 @@ void Form1::ExitProgram() {
 
 void Form1::Command1_Click() {
   if (toolkit_.AskYesNo(this, "Do you want to clear the Display!", MessageTitle)) {
-    ChangeLamps("Clear Display", [](LampMatrix& lamps) { lamps.ClearAll(); });
+    ApplyOperation("Clear Display", FindPatternOperation("clear")->apply);
   }
 }
 

@@ -50,6 +50,11 @@ TEST_F(FramesTest, UndoAndRedoAcrossEveryFrameEdit) {
          Trigger("actionCycleAllColours");
        },
        "&Undo Cycle All Colours", "[80*] 80* 100*"},
+      {[this] {
+         toolkit_.answers = {true};
+         Trigger("actionClearDisplay");
+       },
+       "&Undo Clear Display", "[80] 80 100"},
   };
   std::vector<QString> shown = {FramesShown(*form1_)};
   for (const auto& [action, undo, frames] : steps) {
