@@ -58,10 +58,9 @@ std::variant<Values, Error> BracketedList(const Tokens& tokens, std::size_t open
                 "unexpected " + ShownToken(token.text) + " before the values' '" + open_text + "'");
     }
   }
-  const auto closing = std::find_if(tokens.begin() + static_cast<std::ptrdiff_t>(open) + 1,
-                                    tokens.end(), [close](const ExportToken& token) {
-                                      return token.kind != Kind::Number && !IsMark(token, ',');
-                                    });
+  const auto closing = std::find_if(
+      tokens.begin() + static_cast<std::ptrdiff_t>(open) + 1, tokens.end(),
+      [](const ExportToken& token) { return token.kind != Kind::Number && !IsMark(token, ','); });
   if (closing == tokens.end() || !IsMark(*closing, close)) {
     return closing == tokens.end()
                ? At(tokens[open], "the '" + open_text + "' here is not closed")
