@@ -50,7 +50,7 @@ std::string MissingName(const Decoded& decoded) {
   char name[32];
   std::snprintf(name, sizeof name, decoded.valid ? "U+%04X" : "byte 0x%02X",
                 static_cast<unsigned>(decoded.code));
-  return std::string("no glyph for ") + name;
+  return name;
 }
 
 Error OutOfRange(const char* what, int least, int most) {

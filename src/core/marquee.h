@@ -31,8 +31,8 @@ struct MarqueeOptions {
 
 struct MarqueeResult {
   std::vector<Frame> frames;
-  // One line for each character the font lacks, in the order they first appear, such as
-  // "no glyph for U+2603" or "no glyph for byte 0xFF"; each is shown as the box.
+  // Each character the font lacks, once, in the order they first appear: "U+2603", or "byte 0xFF"
+  // for a byte that is not well-formed UTF-8. Each is shown as the box.
   std::vector<std::string> missing;
 };
 
