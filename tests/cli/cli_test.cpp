@@ -152,8 +152,6 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from text --direction sideways", "x", 2,
        "--direction: expected left, right, up or down, got 'sideways'"},
       {"grid --from text --colour blue", "x", 2, "--colour: expected red, green or orange"},
-      {"grid --from text --font bold", "x", 2, "--font: expected proportional or fixed"},
-      {"grid --from text --step 9", "x", 2, "--step: expected a whole number from 1 to 8"},
       {"grid --from text", "\n", 2, "the text is empty"},
       {"", "", 2,
        "missing command (data, grid, planes, export, document or profiles); see --help\nUsage: "},
