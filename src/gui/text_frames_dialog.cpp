@@ -31,6 +31,37 @@ QSpinBox* NumberBox(const char* name, int value, int minimum, int maximum) {
 
 }  // namespace
 
+// The frame being played, drawn as the board shows it.
+class MarqueePreview : public QWidget {
+ public:
+  MarqueePreview() {
+    setObjectName("picPreview");
+    setAccessibleName("Preview");
+    setFixedSize(PreviewSide, PreviewSide);
+  }
+
+  void Show(const LampMatrix& lamps) {
+    lamps_ = lamps;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect(), Qt::black);
+    for (LampIndex i = 0; i < LampCount; ++i) {
+      const QRectF cell((LampsPerRow - 1 - LampColumn(i)) * PreviewCell,
+                        (LampsPerRow - 1 - LampRow(i)) * PreviewCell, PreviewCell, PreviewCell);
+      painter.setBrush(ToQColor(lamps_.Colour(i)));
+      painter.drawEllipse(cell.adjusted(2, 2, -2, -2));
+    }
+  }
+
+ private:
+  LampMatrix lamps_;
+};
+
 TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
     : QDialog(parent),
       text_(new QLineEdit),
@@ -41,6 +72,7 @@ TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
       colour_(new QComboBox),
       fixed_(new QCheckBox("&Fixed width")),
       note_(new QLabel),
+      preview_(new MarqueePreview),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
   setObjectName("frmTextFrames");
   setWindowTitle("Text to Frames");
@@ -56,9 +88,7 @@ TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
   note_->setObjectName("lblNote");
   note_->setWordWrap(true);
   auto* form = new QFormLayout(this);
-  // The preview is painted by the dialog itself in the space this row keeps free.
-  form->addRow(nullptr, new QWidget);
-  form->itemAt(0, QFormLayout::FieldRole)->widget()->setFixedSize(PreviewSide, PreviewSide);
+  form->addRow(nullptr, preview_);
   form->addRow("&Text:", text_);
   form->addRow("&Gap:", gap_);
   form->addRow("&Step:", step_);
@@ -78,10 +108,7 @@ TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
     connect(box, &QComboBox::currentIndexChanged, this, &TextFramesDialog::Remake);
   }
   connect(fixed_, &QCheckBox::toggled, this, &TextFramesDialog::Remake);
-  connect(&playback_, &QTimer::timeout, this, [this] {
-    shown_ = frames_.empty() ? 0 : (shown_ + 1) % frames_.size();
-    update();
-  });
+  connect(&playback_, &QTimer::timeout, this, &TextFramesDialog::ShowNext);
   Remake();
 }
 
@@ -111,22 +138,13 @@ void TextFramesDialog::Remake() {
   }
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(!frames_.empty());
   playback_.start(delay_->value());
-  update();
+  preview_->Show(frames_.empty() ? LampMatrix() : frames_[0].Lamps());
 }
 
-void TextFramesDialog::paintEvent(QPaintEvent*) {
-  const QWidget* area =
-      static_cast<QFormLayout*>(layout())->itemAt(0, QFormLayout::FieldRole)->widget();
-  QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(area->geometry(), Qt::black);
-  const LampMatrix lamps = frames_.empty() ? LampMatrix() : frames_[shown_].Lamps();
-  for (LampIndex i = 0; i < LampCount; ++i) {
-    const QRect cell(area->x() + (LampsPerRow - 1 - LampColumn(i)) * PreviewCell,
-                     area->y() + (LampsPerRow - 1 - LampRow(i)) * PreviewCell, PreviewCell,
-                     PreviewCell);
-    painter.setBrush(ToQColor(lamps.Colour(i)));
-    painter.drawEllipse(QRectF(cell).adjusted(2, 2, -2, -2));
+void TextFramesDialog::ShowNext() {
+  if (!frames_.empty()) {
+    shown_ = (shown_ + 1) % frames_.size();
+    preview_->Show(frames_[shown_].Lamps());
   }
 }
 

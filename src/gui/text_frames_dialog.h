@@ -15,6 +15,8 @@ class QSpinBox;
 
 namespace glyphgrid {
 
+class MarqueePreview;
+
 // Frame > Text to Frames...: a text and its scrolling options, with a preview that plays the
 // frames they make. OK is off while the text makes no frames; the message says why.
 class TextFramesDialog : public QDialog {
@@ -27,7 +29,7 @@ class TextFramesDialog : public QDialog {
 
  private:
   void Remake();
-  void paintEvent(QPaintEvent* event) override;
+  void ShowNext();
 
   QLineEdit* text_;
   QSpinBox* gap_;
@@ -37,6 +39,7 @@ class TextFramesDialog : public QDialog {
   QComboBox* colour_;
   QCheckBox* fixed_;
   QLabel* note_;
+  MarqueePreview* preview_;
   QDialogButtonBox* buttons_;
   QTimer playback_;
   std::vector<Frame> frames_;
