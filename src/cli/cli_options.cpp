@@ -245,11 +245,9 @@ std::string UsageText() {
          "Options:\n"
          "  --from FORMAT  the input format: planes (the default), grid, data, export, "
          "document,\n"
-         "                 or text: the text (UTF-8) scrolls through the window, one frame a step, "
-         "the\n"
-         "                 first and last frames dark; a final line break is dropped and other "
-         "line\n"
-         "                 breaks read as spaces\n"
+         "                 or text: UTF-8 text scrolled through the window, the first and last\n"
+         "                 frames dark; a final line break is dropped, other line breaks read as\n"
+         "                 spaces\n"
          "  --gap N        text: dark columns between letters, 0 to " +
          std::to_string(MaxMarqueeGap) +
          " (default 1)\n"
