@@ -2,8 +2,10 @@
 
 #include "cli/quoted.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "cli/profile_options.h"
 #include "cli/whole_number.h"
@@ -18,6 +20,52 @@ bool IsOption(const std::string& argument) {
 
 Error Usage(const std::string& message) {
   return {Error::Kind::BadInput, message};
+}
+
+// --gap, --step, --direction, --colour and --font, which only text input takes.
+std::optional<Error> TakeTextOption(const std::string& option, const std::string& value,
+                                    MarqueeOptions& marquee) {
+  if (option == "--gap" || option == "--step") {
+    const bool gap = option == "--gap";
+    const int least = gap ? 0 : 1;
+    const int most = gap ? MaxMarqueeGap : MaxMarqueeStep;
+    const std::optional<int> number = ParseWholeNumber(value, least, most);
+    if (!number) {
+      return NotInRange(option, least, most, value);
+    }
+    (gap ? marquee.gap : marquee.step) = *number;
+  } else if (option == "--direction") {
+    static constexpr std::pair<std::string_view, MarqueeDirection> Directions[] = {
+        {"left", MarqueeDirection::Left},
+        {"right", MarqueeDirection::Right},
+        {"up", MarqueeDirection::Up},
+        {"down", MarqueeDirection::Down}};
+    const auto* found =
+        std::ranges::find(Directions, value, &std::pair<std::string_view, MarqueeDirection>::first);
+    if (found == std::end(Directions)) {
+      return Usage("--direction: expected left, right, up or down, got " + Quoted(value));
+    }
+    marquee.direction = found->second;
+  } else if (option == "--colour") {
+    static constexpr std::pair<std::string_view, LampColour> Colours[] = {
+        {"red", LampRed}, {"green", LampGreen}, {"orange", LampOrange}};
+    const auto* found =
+        std::ranges::find(Colours, value, &std::pair<std::string_view, LampColour>::first);
+    if (found == std::end(Colours)) {
+      return Usage("--colour: expected red, green or orange, got " + Quoted(value));
+    }
+    marquee.colour = found->second;
+  } else if (value == "fixed" || value == "proportional") {
+    marquee.fixed = value == "fixed";
+  } else {
+    return Usage("--font: expected proportional or fixed, got " + Quoted(value));
+  }
+  return std::nullopt;
+}
+
+bool IsTextOption(const std::string& argument) {
+  return argument == "--gap" || argument == "--step" || argument == "--direction" ||
+         argument == "--colour" || argument == "--font";
 }
 
 // Fills lines up to MaxLineLength characters, word by word; the first line starts with `first`,
@@ -55,6 +103,8 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   ProfileArguments profile_arguments;
   // profiles takes none of the options that read or change a pattern.
   std::string pattern_option;
+  // The first option that only text input takes.
+  std::string text_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -76,8 +126,14 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     if (std::get<bool>(profile_option)) {
       continue;
     }
+    if (argument == "--fixed") {
+      options.marquee.fixed = true;
+      text_option = text_option.empty() ? argument : text_option;
+      pattern_option = pattern_option.empty() ? argument : pattern_option;
+      continue;
+    }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
-        argument != "--delay") {
+        argument != "--delay" && !IsTextOption(argument)) {
       return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
@@ -87,13 +143,19 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       pattern_option = argument;
     }
     const std::string& value = arguments[++i];
-    if (argument == "--from") {
-      const std::optional<PatternFormat> format = PatternFormatNamed(value);
-      if (!format) {
-        return Usage("--from: unknown format " + Quoted(value) +
-                     " (expected planes, grid, data, export or document)");
+    if (IsTextOption(argument)) {
+      if (std::optional<Error> error = TakeTextOption(argument, value, options.marquee)) {
+        return *error;
       }
-      options.input = *format;
+      text_option = text_option.empty() ? argument : text_option;
+    } else if (argument == "--from") {
+      const std::optional<PatternFormat> format = PatternFormatNamed(value);
+      options.from_text = value == "text";
+      if (!format && !options.from_text) {
+        return Usage("--from: unknown format " + Quoted(value) +
+                     " (expected planes, grid, data, export, document or text)");
+      }
+      options.input = format.value_or(options.input);
     } else if (argument == "--op") {
       std::variant<OperationStep, Error> operation = ParseOperationArgument(value);
       if (const Error* error = std::get_if<Error>(&operation)) {
@@ -111,6 +173,9 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
         return NotInRange(argument, MinDelay, MaxDelay, value);
       }
     }
+  }
+  if (!text_option.empty() && !options.from_text) {
+    return Usage(text_option + " is for text input only; add --from text");
   }
   if (positionals.empty()) {
     return Usage("missing command (data, grid, planes, export, document or profiles); see --help");
@@ -152,6 +217,9 @@ std::string UsageSynopsis() {
   return "Usage: glyphgrid-cli (data|grid|planes|export|document)\n"
          "                     [--from planes|grid|data|export|document] [--op OP]...\n"
          "                     [--frames N] [--delay MS] [profile options] [FILE]\n"
+         "       glyphgrid-cli (data|grid|planes|export|document) --from text [--gap N]\n"
+         "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
+         "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n"
          "       glyphgrid-cli profiles\n";
 }
 
@@ -175,8 +243,22 @@ std::string UsageText() {
          "  profiles  list the profile presets with their settings, and read nothing\n"
          "\n"
          "Options:\n"
-         "  --from FORMAT  the input format: planes (the default), grid, data, export or "
-         "document\n" +
+         "  --from FORMAT  the input format: planes (the default), grid, data, export, "
+         "document,\n"
+         "                 or text: UTF-8 text scrolled through the window, the first and last\n"
+         "                 frames dark; a final line break is dropped, other line breaks read as\n"
+         "                 spaces\n"
+         "  --gap N        text: dark columns between letters, 0 to " +
+         std::to_string(MaxMarqueeGap) +
+         " (default 1)\n"
+         "  --step N       text: columns (or rows) the text moves a frame, 1 to " +
+         std::to_string(MaxMarqueeStep) +
+         " (default 1)\n"
+         "  --direction DIR  text: left (the default), right, up or down; up and down stack the\n"
+         "                 letters one above the other\n"
+         "  --colour COLOUR  text: the lit lamps' colour, red (the default), green or orange\n"
+         "  --fixed        text: every letter 5 columns wide; the same as --font fixed\n"
+         "  --font FACE    text: proportional (the default) or fixed\n" +
          Wrapped("  --op OP        ",
                  "an operation, repeatable, applied in the order given: " + OperationNames(", ") +
                      " (a mouse press at X, Y twips, as in the editor)") +

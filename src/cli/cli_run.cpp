@@ -1,5 +1,6 @@
 #include "cli/cli_run.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <variant>
@@ -11,6 +12,7 @@
 #include "core/animation_export.h"
 #include "core/animation_import.h"
 #include "core/app_info.h"
+#include "core/marquee.h"
 
 namespace glyphgrid {
 
@@ -34,6 +36,47 @@ std::variant<std::string, Error> ReadInput(const CliOptions& options, const Read
     return ReadPatternText(in, "standard input", limit);
   }
   return ReadPatternFile(options.file, Quoted(options.file), FileAccess::AnyFile, limit);
+}
+
+// The text of --from text: a final line break is not part of it, and the others read as spaces,
+// since the strip is one line.
+std::string MarqueeText(std::string_view text) {
+  if (text.ends_with('\n')) {
+    text.remove_suffix(text.ends_with("\r\n") ? 2 : 1);
+  }
+  std::string line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      continue;
+    }
+    line += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+  }
+  return line;
+}
+
+// The frames of --from text; the characters the font lacks are named in one warning line.
+std::variant<Document, Error> TextFrames(const CliOptions& options, std::string_view text,
+                                         std::ostream& err) {
+  MarqueeOptions marquee = options.marquee;
+  marquee.delay = options.delay.value_or(StartDefaultDelay);
+  std::variant<MarqueeResult, Error> made = Marquee(MarqueeText(text), marquee);
+  if (const Error* error = std::get_if<Error>(&made)) {
+    return *error;
+  }
+  MarqueeResult& result = std::get<MarqueeResult>(made);
+  if (!result.missing.empty()) {
+    // A text of many unknown characters names a few, so the warning stays one readable line.
+    constexpr std::size_t MaxNamed = 8;
+    err << "glyphgrid-cli: warning: no glyph for ";
+    for (std::size_t i = 0; i < std::min(result.missing.size(), MaxNamed); ++i) {
+      err << (i > 0 ? ", " : "") << result.missing[i];
+    }
+    if (result.missing.size() > MaxNamed) {
+      err << " and " << result.missing.size() - MaxNamed << " more";
+    }
+    err << ", shown as " << (result.missing.size() > 1 ? "boxes" : "a box") << '\n';
+  }
+  return Document{Animation(std::move(result.frames), marquee.delay), std::nullopt};
 }
 
 // Writes and reports whether it went through; errno then tells why not.
@@ -124,8 +167,10 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
       }
+      const std::string& text = std::get<std::string>(input);
       const std::variant<Document, Error> frames =
-          ParseFrames(options.input, std::get<std::string>(input), options.profile);
+          options.from_text ? TextFrames(options, text, err)
+                            : ParseFrames(options.input, text, options.profile);
       if (const Error* error = std::get_if<Error>(&frames)) {
         return Fail(err, *error);
       }

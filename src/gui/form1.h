@@ -51,6 +51,8 @@ class Form1 : public QMainWindow {
   void DeleteFrame();
   void MoveFrameBy(int places);
   void ReverseFrames();
+  // Opens Text to Frames; its OK puts the text's frames after the current one as one step.
+  void ShowTextFrames();
   void AskDelay();
   void AskDefaultDelay();
   // Play shows each frame for its delay, one after another, and keeps the lamps from being

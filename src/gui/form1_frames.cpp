@@ -8,6 +8,7 @@
 #include "gui/frame_strip.h"
 #include "gui/lamp_grid.h"
 #include "gui/recovery_store.h"
+#include "gui/text_frames_dialog.h"
 #include "gui/toolkit.h"
 
 namespace glyphgrid {
@@ -19,6 +20,29 @@ QString StepName(const char* action, const std::string& step) {
 }
 
 }  // namespace
+
+void Form1::ShowTextFrames() {
+  auto* dialog = new TextFramesDialog(history_.Current().DefaultDelay(), this);
+  dialog->setWindowModality(Qt::WindowModal);
+  connect(dialog, &QDialog::accepted, this, [this, dialog] {
+    const Animation& current = history_.Current();
+    const std::vector<Frame>& text = dialog->Frames();
+    if (current.FrameCount() + text.size() > static_cast<std::size_t>(MaxFrames)) {
+      toolkit_.ShowError(this,
+                         QString("Cannot add the text's %1 frames: the animation would have more "
+                                 "than %2 frames.")
+                             .arg(text.size())
+                             .arg(MaxFrames),
+                         MessageTitle);
+      return;
+    }
+    std::vector<Frame> frames(current.Frames().begin(), current.Frames().end());
+    const int at = history_.FrameIndex() + 1;
+    frames.insert(frames.begin() + at, text.begin(), text.end());
+    EditFrames("Text to Frames", Animation(std::move(frames), current.DefaultDelay()), at);
+  });
+  dialog->open();
+}
 
 void Form1::ShowSession() {
   // Whatever changed the history ended the stroke; what it painted is no step.
@@ -201,6 +225,7 @@ void Form1::CreateFrameMenu() {
   add("Move Frame &Left", "actionMoveFrameLeft", "Ctrl+Shift+Left", [this] { MoveFrameBy(-1); });
   add("Move Frame &Right", "actionMoveFrameRight", "Ctrl+Shift+Right", [this] { MoveFrameBy(1); });
   add("Re&verse Frames", "actionReverseFrames", "", &Form1::ReverseFrames);
+  add("Te&xt to Frames...", "actionTextToFrames", "", &Form1::ShowTextFrames);
   frame->addSeparator();
   add("D&elay...", "actionDelay", "", &Form1::AskDelay);
   add("De&fault Delay...", "actionDefaultDelay", "", &Form1::AskDefaultDelay);

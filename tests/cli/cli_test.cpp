@@ -147,7 +147,12 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from document", "[]", 2, "document line 1, column 1: expected a Glyphgrid document"},
       {"grid --frames", "", 2, "--frames: missing value"},
       {"grid --from png", "", 2, "--from: unknown format 'png'"},
-      {"grid --colour", "", 2, "unknown option '--colour'; see --help"},
+      {"grid --color", "", 2, "unknown option '--color'; see --help"},
+      {"grid --gap 2", "x", 2, "--gap is for text input only; add --from text"},
+      {"grid --from text --direction sideways", "x", 2,
+       "--direction: expected left, right, up or down, got 'sideways'"},
+      {"grid --from text --colour blue", "x", 2, "--colour: expected red, green or orange"},
+      {"grid --from text", "\n", 2, "the text is empty"},
       {"", "", 2,
        "missing command (data, grid, planes, export, document or profiles); see --help\nUsage: "},
       {"profiles --op shift-up --frames 3", "", 2, "profiles takes no options, got --op\n"},
@@ -167,6 +172,20 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
     // Only a call with no arguments at all adds the usage lines.
     EXPECT_TRUE(arguments.empty() || result.err.find('\n') == result.err.size() - 1) << result.err;
   }
+}
+
+TEST(CliTest, TextScrollsThroughTheWindow) {
+  const Result exported = Cli("export --from text --profile c-rows", "Hi!\n");
+  const Result grids = Cli("grid --from text", "Hi!");
+  EXPECT_EQ(Cli("grid --from export --profile c-rows", exported.out).out, grids.out);
+  EXPECT_EQ(std::ranges::count(grids.out, '\n'), 18 * 9 - 1);
+  // Line breaks inside the text read as spaces; only the final one is dropped.
+  EXPECT_EQ(Cli("data --from text", "a\r\nb\rc\n").out, Cli("data --from text", "a b c").out);
+  const Result boxed = Cli("data --from text --fixed --colour green", "\xe2\x98\x83\xe2\x98\x83");
+  EXPECT_EQ(boxed.status, 0);
+  EXPECT_EQ(boxed.err, "glyphgrid-cli: warning: no glyph for U+2603, shown as a box\n");
+  EXPECT_EQ(Cli("grid --from text --delay 7", "\xff\xfe").err,
+            "glyphgrid-cli: warning: no glyph for byte 0xFF, byte 0xFE, shown as boxes\n");
 }
 
 TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {

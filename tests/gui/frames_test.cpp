@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <functional>
 
 #include "core/click_editing.h"
+#include "gui/text_frames_dialog.h"
 #include "support/form1_fixture.h"
 
 namespace glyphgrid {
@@ -55,6 +61,14 @@ TEST_F(FramesTest, UndoAndRedoAcrossEveryFrameEdit) {
          Trigger("actionClearDisplay");
        },
        "&Undo Clear Display", "[80] 80 100"},
+      {[this] {
+         Trigger("actionTextToFrames");
+         auto* dialog = form1_->findChild<TextFramesDialog*>();
+         dialog->findChild<QSpinBox*>("spnStep")->setValue(8);
+         dialog->findChild<QLineEdit*>("txtText")->setText("|");
+         dialog->accept();
+       },
+       "&Undo Text to Frames", "80 [400] 400* 400 80 100"},
   };
   std::vector<QString> shown = {FramesShown(*form1_)};
   for (const auto& [action, undo, frames] : steps) {
@@ -73,6 +87,24 @@ TEST_F(FramesTest, UndoAndRedoAcrossEveryFrameEdit) {
     form1_->Redo();
     EXPECT_EQ(unmarked(FramesShown(*form1_)), unmarked(shown[step])) << step;
   }
+}
+
+TEST_F(FramesTest, TextToFramesSaysWhyItMakesNone) {
+  Trigger("actionTextToFrames");
+  auto* dialog = form1_->findChild<TextFramesDialog*>();
+  const QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+  const std::tuple<QString, bool, QString> texts[] = {
+      {"", false, "The text is empty."},
+      {"a\u2603", true, "No glyph for U+2603, shown as a box."},
+      {QString(2000, 'W'), false, "The text makes 12008 frames, more than the limit of 10000."},
+  };
+  for (const auto& [text, enabled, note] : texts) {
+    dialog->findChild<QLineEdit*>("txtText")->setText(text);
+    EXPECT_EQ(ok->isEnabled(), enabled) << text.toStdString();
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblNote")->text(), note);
+  }
+  dialog->reject();
+  EXPECT_EQ(FramesShown(*form1_), "[100]");
 }
 
 }  // namespace
