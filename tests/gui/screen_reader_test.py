@@ -36,10 +36,14 @@ def outside(editor):
     except ImportError:
         skip("python3-pyatspi is missing")
     env = dict(os.environ, **{INSIDE: "1"})
+    session = subprocess.Popen(["dbus-run-session", "--", sys.executable, __file__, editor],
+                               env=env, start_new_session=True)
     try:
-        return subprocess.run(["dbus-run-session", "--", sys.executable, __file__, editor],
-                              env=env, timeout=120).returncode
+        return session.wait(timeout=120)
     except subprocess.TimeoutExpired:
+        # SIGTERM, not SIGKILL: the inner run then ends the programs it started.
+        os.killpg(session.pid, signal.SIGTERM)
+        session.wait()
         print("FAILED: the session did not end within 120 s")
         return 1
 
@@ -124,7 +128,17 @@ def cell_of(text):
     return text.rsplit(":", 1)[0]
 
 
+def on_bus(pyatspi, pid):
+    """Whether the accessibility registry lists the editor: only then are its events heard."""
+    try:
+        return any(app is not None and app.get_process_id() == pid
+                   for app in pyatspi.Registry.getDesktop(0))
+    except Exception:  # the registry is still starting
+        return False
+
+
 def inside(editor):
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # so that `finally` ends what started
     processes = Processes()
     failures = []
     try:
@@ -138,6 +152,9 @@ def inside(editor):
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_CONFIG_HOME=settings,
                        XDG_STATE_HOME=settings)
             app = processes.start([editor], env=env)
+            # On a busy machine the registry comes up late; events sent before it are lost.
+            if not wait_for(lambda: on_bus(pyatspi, app.pid), 30):
+                raise RuntimeError("the editor did not show on the accessibility bus within 30 s")
             listener = Listener(app.pid)
             pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused",
                                                    "object:property-change:accessible-name")
