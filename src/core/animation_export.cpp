@@ -164,4 +164,17 @@ std::string ExportAnimation(const Animation& animation, const WiringProfile& pro
   return ExportAnimationText(animation, profile).text;
 }
 
+std::string ExportFileText(std::string_view exported, Syntax syntax) {
+  const bool basic = IsBasicSyntax(syntax);
+  std::string text;
+  text.reserve(exported.size() + 2);
+  for (const char c : std::string(exported) + "\n") {
+    if (basic && c == '\n') {
+      text += '\r';
+    }
+    text += c;
+  }
+  return text;
+}
+
 }  // namespace glyphgrid

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/animation.h"
 #include "core/profile_export.h"
@@ -24,6 +25,9 @@ namespace glyphgrid {
 ExportedText ExportAnimationText(const Animation& animation, const WiringProfile& profile,
                                  int marked = 0);
 std::string ExportAnimation(const Animation& animation, const WiringProfile& profile);
+
+// An export as a file holds it: with a final line break, and CR LF ending every line of BASIC.
+std::string ExportFileText(std::string_view exported, Syntax syntax);
 
 // Whether the export of so many frames writes their delays.
 bool WritesDelays(const WiringProfile& profile, int frame_count);

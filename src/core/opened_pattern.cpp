@@ -4,6 +4,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/animation_export.h"
 #include "core/colour_planes.h"
 #include "core/data_text.h"
 
@@ -15,7 +16,7 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view DelaysPrefix = "REM DELAYS ";
 constexpr std::string_view DelaySeparator = ", ";
 
-// The delays as SavedPatternText writes them: decimal, no sign or leading zero, ", " between.
+// The delays as the basic export writes them: decimal, no sign or leading zero, ", " between.
 std::optional<std::vector<int>> ParseDelays(std::string_view text) {
   std::vector<int> delays;
   while (true) {
@@ -41,17 +42,10 @@ std::optional<std::vector<int>> ParseDelays(std::string_view text) {
 
 }  // namespace
 
+// The basic profile's export: the DATA line of each frame, then the delays of several.
 std::string SavedPatternText(const Animation& animation) {
-  std::string text;
-  std::string delays;
-  for (const Frame& frame : animation.Frames()) {
-    text += DataText(frame.Lamps()) + std::string(LineEnd);
-    delays += (delays.empty() ? "" : std::string(DelaySeparator)) + std::to_string(frame.Delay());
-  }
-  if (animation.FrameCount() > 1) {
-    text += std::string(DelaysPrefix) + delays + std::string(LineEnd);
-  }
-  return text;
+  const WiringProfile basic;
+  return ExportFileText(ExportAnimation(animation, basic), basic.syntax);
 }
 
 std::optional<Animation> ParseSavedFrames(std::string_view bytes) {

@@ -396,17 +396,8 @@ void ExportDialog::SaveExport() {
   if (!name) {
     return;
   }
-  // BASIC files end their lines, the DATA lines of frames too, in CR LF.
-  const bool basic = IsBasicSyntax(profile_.syntax);
-  std::string text;
-  text.reserve(exported_.text.size() + 2);
-  for (const char c : exported_.text + "\n") {
-    if (basic && c == '\n') {
-      text += '\r';
-    }
-    text += c;
-  }
-  if (const std::optional<Error> failure = WritePatternFile(*name, text)) {
+  if (const std::optional<Error> failure =
+          WritePatternFile(*name, ExportFileText(exported_.text, profile_.syntax))) {
     toolkit_.ShowError(this, ErrorText(*failure), MessageTitle);
   }
 }
