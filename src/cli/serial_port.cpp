@@ -101,6 +101,7 @@ std::variant<SerialPort, std::string> SerialPort::Open(const std::string& path, 
   if (tcgetattr(fd, &settings) != 0) {
     return Reason(errno);
   }
+  port.original_ = settings;
   cfmakeraw(&settings);
   settings.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS);
   settings.c_cflag |= CS8 | CLOCAL | CREAD;
@@ -114,9 +115,13 @@ std::variant<SerialPort, std::string> SerialPort::Open(const std::string& path, 
   return port;
 }
 
-SerialPort::SerialPort(SerialPort&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+SerialPort::SerialPort(SerialPort&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), original_(std::exchange(other.original_, std::nullopt)) {}
 
 SerialPort::~SerialPort() {
+  if (fd_ >= 0 && original_) {
+    tcsetattr(fd_, TCSANOW, &*original_);
+  }
   if (fd_ >= 0) {
     close(fd_);
   }

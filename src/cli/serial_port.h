@@ -1,5 +1,6 @@
 #pragma once
 
+#include <termios.h>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -39,6 +40,8 @@ class SerialPort {
  private:
   explicit SerialPort(int fd) : fd_(fd) {}
   int fd_;
+  // Put back on closing, so that a terminal opened by mistake is not left raw.
+  std::optional<termios> original_;
 };
 
 }  // namespace glyphgrid
