@@ -17,6 +17,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Kind = ReceivedMessage::Kind;
+const BoardHello Red{1, 8, 8, {"red"}}, Two{1, 8, 8, {"red", "green"}};
 
 // The three words of the uno-r4 export, read back from its text: an oracle apart from the encoder.
 TEST(BoardProtocolTest, UnoR4LiveBytesAreTheExportedWordsLeastSignificantByteFirst) {
@@ -91,39 +92,40 @@ Bytes Text(std::string_view text) {
 
 TEST(BoardProtocolTest, HostReaderPicksTheAnswerOutOfWhatTheBoardSends) {
   using A = BoardAnswer::Kind;
-  const BoardHello red{1, 8, 8, {"red"}};
-  const BoardHello two{1, 8, 8, {"red", "green"}};
-  const std::string long_garbage(200, 'z');
+  // The longest line: 63 bytes and its LF.
+  const BoardHello longest{1, 8, 8, {std::string(47, 'r')}};
   const std::tuple<bool, std::vector<Bytes>, std::optional<BoardAnswer>> cases[] = {
-      {true, {Text("GLYPH"), Text("GRID 1 8x"), Text("8 red\n")}, BoardAnswer{A::Hello, red, {}}},
+      {true, {Text("GLYPH"), Text("GRID 1 8x"), Text("8 red\n")}, BoardAnswer{A::Hello, Red, {}}},
       {true,
        {Text("boot\n\x06\x15xxGLYPHGRID 1 8x8 red,green\r\n")},
-       BoardAnswer{A::Hello, two, {}}},
-      {true, {Text(long_garbage + "GLYPHGRID 1 8x8 red\n")}, BoardAnswer{A::Hello, red, {}}},
-      {true, {Text("GLYPHGRID 1 8x8 red" + long_garbage + "\n")}, std::nullopt},
+       BoardAnswer{A::Hello, Two, {}}},
+      {true,
+       {Text(std::string(200, 'z') + HelloLine(longest))},
+       BoardAnswer{A::Hello, longest, {}}},
+      {true, {Text("GLYPHGRID 1 8x8 r" + std::string(47, 'r') + "\n")}, std::nullopt},
       {true, {Text("GLYPHGRID 1 8x8\n")}, BoardAnswer{A::BadHello, {}, "GLYPHGRID 1 8x8"}},
       {true, {Text("GLYPHGRID 1 8x8 red")}, std::nullopt},
       {false, {Text("GLYPHGRID 1 8x8 red\n"), {0xA5, Nak, Ack}}, BoardAnswer{A::Nak, {}, {}}},
-      {false, {Text("\x01"), {Ack}}, BoardAnswer{A::Ack, {}, {}}},
+      {false, {Text("\x01"), {Ack}, {Nak}}, BoardAnswer{A::Ack, {}, {}}},
   };
   for (const auto& [hello, chunks, expected] : cases) {
     BoardAnswerReader reader;
     hello ? reader.ExpectHello() : reader.ExpectFrameAnswer();
     std::optional<BoardAnswer> answer;
     for (const Bytes& chunk : chunks) {
-      answer = answer ? answer : reader.Feed(chunk);
+      const std::optional<BoardAnswer> got = reader.Feed(chunk);
+      answer = got ? got : answer;
     }
     EXPECT_EQ(answer, expected);
   }
 }
 
 TEST(BoardProtocolTest, HelloLineRoundTripsAndMismatchesAreNamed) {
-  const BoardHello two{1, 8, 8, {"red", "green"}};
-  EXPECT_EQ(ParseHelloLine(HelloLine(two).substr(0, HelloLine(two).size() - 1)), two);
+  EXPECT_EQ(ParseHelloLine(HelloLine(Two).substr(0, HelloLine(Two).size() - 1)), Two);
   const std::tuple<BoardHello, std::string, std::optional<std::string>> cases[] = {
-      {two, "ht16k33", std::nullopt},
+      {Two, "ht16k33", std::nullopt},
       {{2, 8, 8, {"red"}}, "c-rows", "speaks glyphgrid protocol version 2, not 1"},
-      {{1, 12, 8, {"red"}}, "c-rows", "shows 12x8 red, not an 8x8 pattern"},
+      {{1, 8, 12, {"red"}}, "c-rows", "shows 8x12 red, not an 8x8 pattern"},
   };
   for (const auto& [hello, preset, expected] : cases) {
     EXPECT_EQ(HelloMismatch(hello, Preset(preset)), expected);
