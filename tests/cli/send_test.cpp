@@ -24,10 +24,6 @@ const char* const Patterns[] = {
     "......RR\n........\n........\n........\n........\n........\n........\n.R......\n"};
 const std::string ThreeFrames = std::string(Patterns[0]) + "\n" + Patterns[1] + "\n" + Patterns[2];
 
-std::future<Result> SendInBackground(const std::string& arguments) {
-  return std::async(std::launch::async, [arguments] { return Cli(arguments, ThreeFrames); });
-}
-
 // The frames arrive whole, in order, a delay apart, and the port carries nothing but them.
 TEST(SendTest, FramesArriveInOrderAtTheirDelays) {
   for (const auto& [arguments, protocol] :
@@ -82,8 +78,10 @@ TEST(SendTest, FailuresNameThePortAndEndPromptly) {
   };
   for (const auto& [act, arguments, status, message, within] : cases) {
     FakeBoard board;
+    const std::string command =
+        "send --from grid --delay 300 --port " + Named(arguments, board.Path());
     std::future<Result> sending =
-        SendInBackground("send --from grid --delay 300 --port " + Named(arguments, board.Path()));
+        std::async(std::launch::async, [&] { return Cli(command, ThreeFrames); });
     if (act) {
       ASSERT_TRUE(board.WaitForFrames(1, 1s));
       act(board);
