@@ -10,6 +10,10 @@
 
 namespace glyphgrid {
 
+// The baud rates a port can be set to; serial_port.cpp gives each its termios speed.
+inline constexpr int SerialBauds[] = {1200,   2400,   4800,   9600,   19200,  38400,  57600,
+                                      115200, 230400, 460800, 500000, 921600, 1000000};
+
 struct SendOptions {
   std::string port;
   BoardProtocol protocol = DefaultBoardProtocol;

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "cli/profile_options.h"
-#include "cli/serial_port.h"
 #include "cli/whole_number.h"
 
 namespace glyphgrid {

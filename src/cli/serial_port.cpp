@@ -17,7 +17,7 @@ namespace glyphgrid {
 
 namespace {
 
-// Each of SerialBauds as termios names it; B0 for any other.
+// Each of SerialBauds (board_send.h) as termios names it; B0 for any other.
 speed_t SpeedOf(int baud) {
   switch (baud) {
     case 1200:

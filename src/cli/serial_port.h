@@ -10,10 +10,6 @@
 
 namespace glyphgrid {
 
-// The baud rates a port can be set to.
-inline constexpr int SerialBauds[] = {1200,   2400,   4800,   9600,   19200,  38400,  57600,
-                                      115200, 230400, 460800, 500000, 921600, 1000000};
-
 // A serial port (or a pseudo-terminal standing in for one) in raw 8N1 at a chosen baud. POSIX
 // termios and poll rather than Qt's QSerialPort: glyphgrid-cli links no Qt, and loading QtCore
 // would slow every run of the tool. Every wait is bounded by the caller's time-out.

@@ -45,7 +45,7 @@ TEST(SendTest, FramesArriveInOrderAtTheirDelays) {
       const std::vector<std::uint8_t> bytes = FrameBytes(protocol, frames[i].lamps, profile);
       sent.insert(sent.end(), bytes.begin(), bytes.end());
       const auto gap = frames[i].at - frames[i == 0 ? 0 : i - 1].at;
-      EXPECT_TRUE(i == 0 || (gap >= 145ms && gap < 400ms)) << (gap / 1ms) << " ms";
+      EXPECT_TRUE(i == 0 || (gap >= 120ms && gap < 400ms)) << (gap / 1ms) << " ms";
     }
     EXPECT_EQ(board.Received(), sent);
   }

@@ -104,24 +104,28 @@ void FakeBoard::Take(std::uint8_t byte) {
   if (!message) {
     return;
   }
+  // Whether to answer is settled when the message arrives, so that a switch made once a frame
+  // shows never takes back that frame's answer.
+  const bool silent = silent_;
   if (message->kind == ReceivedMessage::Kind::Hello) {
     {
       std::lock_guard lock(mutex_);
       ++hellos_;
     }
-    Answer(HelloLine({GlyphgridProtocolVersion, LampsPerRow, LampsPerRow, options_.colours}));
+    Answer(HelloLine({GlyphgridProtocolVersion, LampsPerRow, LampsPerRow, options_.colours}),
+           silent);
   } else if (message->kind == ReceivedMessage::Kind::Frame &&
              message->payload.size() == UnitsPerPlane * options_.colours.size()) {
     Show(message->payload);
-    Answer(std::string(1, static_cast<char>(Ack)));
+    Answer(std::string(1, static_cast<char>(Ack)), silent);
   } else {
-    Answer(std::string(1, static_cast<char>(Nak)));
+    Answer(std::string(1, static_cast<char>(Nak)), silent);
   }
 }
 
-void FakeBoard::Answer(std::string_view answer) {
+void FakeBoard::Answer(std::string_view answer, bool silent) {
   std::this_thread::sleep_for(std::chrono::milliseconds(answer_delay_ms_.load()));
-  if (silent_) {
+  if (silent) {
     return;
   }
   const std::string bytes = (garbage_ ? std::string(Garbage) : "") + std::string(answer);

@@ -66,7 +66,7 @@ class FakeBoard {
  private:
   void Run();
   void Take(std::uint8_t byte);
-  void Answer(std::string_view answer);
+  void Answer(std::string_view answer, bool silent);
   void Show(std::vector<std::uint8_t> bytes);
 
   FakeBoardOptions options_;
