@@ -145,6 +145,22 @@ std::string Wrapped(std::string_view first, std::string_view text) {
   return wrapped + '\n';
 }
 
+// The send options' part of --help; the Windows build, which has no send, has none.
+std::string SendOptionsText() {
+#ifdef _WIN32
+  return "";
+#else
+  return "  --port PATH    send: the board's serial port, such as /dev/ttyACM0 (required)\n"
+         "  --protocol P   send: glyphgrid (the default; the board answers a hello and each\n"
+         "                 frame) or uno-r4-live (Arduino's LivePreview sketch on an UNO R4 WiFi,\n"
+         "                 the pattern at the uno-r4 profile's --offset)\n" +
+         Wrapped("  --baud N       ", "send: the port's speed, one of " + BaudList() +
+                                          " (default " + std::to_string(DefaultBaud) + ")") +
+         "  --loop         send: play the frames over and over until SIGINT or SIGTERM, then\n"
+         "                 exit 0\n";
+#endif
+}
+
 }  // namespace
 
 std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -300,9 +316,12 @@ std::string UsageSynopsis() {
          "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
          "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n"
          "       glyphgrid-cli profiles\n"
+#ifndef _WIN32
          "       glyphgrid-cli send --port PATH [--protocol uno-r4-live|glyphgrid] [--baud N]\n"
          "                     [--loop] [--from FORMAT] [--op OP]... [--delay MS]\n"
-         "                     [profile options] [FILE]\n";
+         "                     [profile options] [FILE]\n"
+#endif
+      ;
 }
 
 std::string UsageText() {
@@ -356,16 +375,8 @@ std::string UsageText() {
          "                 operations before each; an error when the input holds more frames\n"
          "  --delay MS     every frame's delay in milliseconds, " +
          std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
-         " (default: the input's, or " + std::to_string(StartDefaultDelay) +
-         ")\n"
-         "  --port PATH    send: the board's serial port, such as /dev/ttyACM0 (required)\n"
-         "  --protocol P   send: glyphgrid (the default; the board answers a hello and each\n"
-         "                 frame) or uno-r4-live (Arduino's LivePreview sketch on an UNO R4 WiFi,\n"
-         "                 the pattern at the uno-r4 profile's --offset)\n" +
-         Wrapped("  --baud N       ", "send: the port's speed, one of " + BaudList() +
-                                          " (default " + std::to_string(DefaultBaud) + ")") +
-         "  --loop         send: play the frames over and over until SIGINT or SIGTERM, then\n"
-         "                 exit 0\n"
+         " (default: the input's, or " + std::to_string(StartDefaultDelay) + ")\n" +
+         SendOptionsText() +
          "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +
