@@ -14,6 +14,13 @@ namespace glyphgrid {
 
 namespace {
 
+constexpr std::string_view CommandList = "data, grid, planes, export, document, profiles or send";
+#ifdef _WIN32
+// Its serial port code is POSIX; the Windows build leaves send out.
+constexpr std::string_view NoSendHere =
+    "send (frames to a board on a serial port) is not in the Windows build";
+#endif
+
 bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument.starts_with('-');
 }
@@ -63,6 +70,49 @@ std::optional<Error> TakeTextOption(const std::string& option, const std::string
   return std::nullopt;
 }
 
+bool IsSendOption(const std::string& argument) {
+  return argument == "--port" || argument == "--protocol" || argument == "--baud";
+}
+
+std::string BaudList() {
+  std::string list;
+  for (const int baud : SerialBauds) {
+    list += (list.empty() ? "" : ", ") + std::to_string(baud);
+  }
+  return list;
+}
+
+std::optional<Error> TakeSendOption(const std::string& option, const std::string& value,
+                                    SendOptions& send) {
+  if (option == "--port") {
+    send.port = value;
+  } else if (option == "--protocol") {
+    const std::optional<BoardProtocol> protocol = ValueNamed(BoardProtocolValues, value);
+    if (!protocol) {
+      return Usage("--protocol: expected " + Alternatives(NamesOf(BoardProtocolValues)) + ", got " +
+                   Quoted(value));
+    }
+    send.protocol = *protocol;
+  } else {
+    const std::optional<int> baud =
+        ParseWholeNumber(value, 1, SerialBauds[std::size(SerialBauds) - 1]);
+    if (!baud || std::ranges::find(SerialBauds, *baud) == std::end(SerialBauds)) {
+      return Usage("--baud: expected one of " + BaudList() + ", got " + Quoted(value));
+    }
+    send.baud = *baud;
+  }
+  return std::nullopt;
+}
+
+// uno-r4-live places the pattern at the uno-r4 profile's offset, so --offset alone should do.
+void StartFromUnoR4(ProfileArguments& profile_arguments) {
+  const bool named = std::ranges::any_of(
+      profile_arguments, [](const auto& argument) { return argument.first == "--profile"; });
+  if (!named) {
+    profile_arguments.insert(profile_arguments.begin(), {"--profile", "uno-r4"});
+  }
+}
+
 bool IsTextOption(const std::string& argument) {
   return argument == "--gap" || argument == "--step" || argument == "--direction" ||
          argument == "--colour" || argument == "--font";
@@ -95,6 +145,22 @@ std::string Wrapped(std::string_view first, std::string_view text) {
   return wrapped + '\n';
 }
 
+// The send options' part of --help; the Windows build, which has no send, has none.
+std::string SendOptionsText() {
+#ifdef _WIN32
+  return "";
+#else
+  return "  --port PATH    send: the board's serial port, such as /dev/ttyACM0 (required)\n"
+         "  --protocol P   send: glyphgrid (the default; the board answers a hello and each\n"
+         "                 frame) or uno-r4-live (Arduino's LivePreview sketch on an UNO R4 WiFi,\n"
+         "                 the pattern at the uno-r4 profile's --offset)\n" +
+         Wrapped("  --baud N       ", "send: the port's speed, one of " + BaudList() +
+                                          " (default " + std::to_string(DefaultBaud) + ")") +
+         "  --loop         send: play the frames over and over until SIGINT or SIGTERM, then\n"
+         "                 exit 0\n";
+#endif
+}
+
 }  // namespace
 
 std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -105,6 +171,8 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   std::string pattern_option;
   // The first option that only text input takes.
   std::string text_option;
+  // The first option that only send takes.
+  std::string send_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -132,8 +200,13 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       pattern_option = pattern_option.empty() ? argument : pattern_option;
       continue;
     }
+    if (argument == "--loop") {
+      options.send.loop = true;
+      send_option = send_option.empty() ? argument : send_option;
+      continue;
+    }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
-        argument != "--delay" && !IsTextOption(argument)) {
+        argument != "--delay" && !IsTextOption(argument) && !IsSendOption(argument)) {
       return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
@@ -143,7 +216,12 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       pattern_option = argument;
     }
     const std::string& value = arguments[++i];
-    if (IsTextOption(argument)) {
+    if (IsSendOption(argument)) {
+      if (std::optional<Error> error = TakeSendOption(argument, value, options.send)) {
+        return *error;
+      }
+      send_option = send_option.empty() ? argument : send_option;
+    } else if (IsTextOption(argument)) {
       if (std::optional<Error> error = TakeTextOption(argument, value, options.marquee)) {
         return *error;
       }
@@ -178,22 +256,39 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     return Usage(text_option + " is for text input only; add --from text");
   }
   if (positionals.empty()) {
-    return Usage("missing command (data, grid, planes, export, document or profiles); see --help");
+    return Usage("missing command (" + std::string(CommandList) + "); see --help");
   }
+  const bool send = positionals[0] == "send";
   const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
-  if (!output && positionals[0] != "profiles") {
-    return Usage("unknown command " + Quoted(positionals[0]) +
-                 " (expected data, grid, planes, export, document or profiles)");
+  if (!output && positionals[0] != "profiles" && !send) {
+    return Usage("unknown command " + Quoted(positionals[0]) + " (expected " +
+                 std::string(CommandList) + ")");
+  }
+#ifdef _WIN32
+  if (send) {
+    return Usage(std::string(NoSendHere));
+  }
+#endif
+  if (!send_option.empty() && !send) {
+    return Usage(send_option + " is for send only");
+  }
+  if (send && options.send.port.empty()) {
+    return Usage("send needs --port PATH, the board's serial port (such as /dev/ttyACM0)");
+  }
+  if (send && options.send.protocol == BoardProtocol::UnoR4Live) {
+    StartFromUnoR4(profile_arguments);
   }
   options.output = output.value_or(options.output);
-  std::variant<WiringProfile, Error> profile =
-      ResolveProfile(profile_arguments, output && (options.output == PatternFormat::Export ||
-                                                   options.input == PatternFormat::Export));
+  std::variant<WiringProfile, Error> profile = ResolveProfile(
+      profile_arguments, send || (output && (options.output == PatternFormat::Export ||
+                                             options.input == PatternFormat::Export)));
   if (const Error* error = std::get_if<Error>(&profile)) {
     return *error;
   }
   options.profile = std::get<WiringProfile>(profile);
-  if (!output) {
+  if (send) {
+    options.action = CliAction::Send;
+  } else if (!output) {
     options.action = CliAction::Profiles;
     if (positionals.size() > 1) {
       return Usage("profiles reads no file, got " + Quoted(positionals[1]));
@@ -220,7 +315,13 @@ std::string UsageSynopsis() {
          "       glyphgrid-cli (data|grid|planes|export|document) --from text [--gap N]\n"
          "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
          "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n"
-         "       glyphgrid-cli profiles\n";
+         "       glyphgrid-cli profiles\n"
+#ifndef _WIN32
+         "       glyphgrid-cli send --port PATH [--protocol uno-r4-live|glyphgrid] [--baud N]\n"
+         "                     [--loop] [--from FORMAT] [--op OP]... [--delay MS]\n"
+         "                     [profile options] [FILE]\n"
+#endif
+      ;
 }
 
 std::string UsageText() {
@@ -241,6 +342,13 @@ std::string UsageText() {
          "            the pattern alone; basic: the DATA line)\n"
          "  document  the native document (JSON): every frame in four colours with its delay\n"
          "  profiles  list the profile presets with their settings, and read nothing\n"
+#ifdef _WIN32
+         "  " +
+         std::string(NoSendHere) + "\n" +
+#else
+         "  send      show the frames on a board on a serial port, each for its delay; the\n"
+         "            profile options give the order of the bytes\n"
+#endif
          "\n"
          "Options:\n"
          "  --from FORMAT  the input format: planes (the default), grid, data, export, "
@@ -267,15 +375,16 @@ std::string UsageText() {
          "                 operations before each; an error when the input holds more frames\n"
          "  --delay MS     every frame's delay in milliseconds, " +
          std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
-         " (default: the input's, or " + std::to_string(StartDefaultDelay) +
-         ")\n"
+         " (default: the input's, or " + std::to_string(StartDefaultDelay) + ")\n" +
+         SendOptionsText() +
          "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +
          ProfileUsageText(Wrapped) +
          "\n"
-         "Exit status: 0 on success, 1 when the input cannot be read or the output written, 2 for\n"
-         "bad usage or input.\n";
+         "Exit status: 0 on success, 1 when the input cannot be read or the output written, or "
+         "the\n"
+         "board's port fails or the board stops answering, 2 for bad usage or input.\n";
 }
 
 }  // namespace glyphgrid

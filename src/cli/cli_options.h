@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/board_send.h"
 #include "cli/operation_argument.h"
 #include "cli/pattern_formats.h"
 #include "core/animation.h"
@@ -15,7 +16,7 @@
 
 namespace glyphgrid {
 
-enum class CliAction { Run, Help, Version, Profiles };
+enum class CliAction { Run, Help, Version, Profiles, Send };
 
 // The file name that stands for standard input.
 inline constexpr std::string_view StandardInputName = "-";
@@ -30,7 +31,8 @@ struct CliOptions {
   std::string file{StandardInputName};
   bool from_text = false;  // --from text: the frames scroll the file's text
   MarqueeOptions marquee;  // the text's options; its delay comes from --delay
-  WiringProfile profile;   // of the export output or input
+  WiringProfile profile;   // of the export output or input, and of the frames send sends
+  SendOptions send;        // send: the port and how to talk to the board
 };
 
 // The arguments after the program name. The first argument that is not an option is the command,

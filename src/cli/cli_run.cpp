@@ -5,6 +5,7 @@
 #include <cstring>
 #include <variant>
 
+#include "cli/board_send.h"
 #include "cli/cli_options.h"
 #include "cli/pattern_formats.h"
 #include "cli/profile_options.h"
@@ -137,6 +138,33 @@ bool WriteFrames(const CliOptions& options, const Document& input, std::ostream&
                                 : DocumentText({animation, input.profile}));
 }
 
+#ifndef _WIN32
+// The frames to send: the operations applied as WriteFrames applies them, --delay over the
+// input's delays. A colour that the profile leaves out is named once, as for export.
+Animation Operated(const CliOptions& options, const Animation& frames, std::ostream& err) {
+  const bool several = frames.FrameCount() > 1;
+  const int count = several ? frames.FrameCount() : options.frames.value_or(1);
+  std::vector<Frame> made;
+  LampMatrix lamps = frames.At(0).Lamps();
+  std::optional<std::string> left_out;
+  for (int index = 0; index < count; ++index) {
+    const Frame& source = frames.At(several ? index : 0);
+    if (several) {
+      lamps = source.Lamps();
+    }
+    for (const OperationStep& operation : options.operations) {
+      operation(lamps);
+    }
+    left_out = left_out ? left_out : LeftOutColours(lamps, options.profile);
+    made.emplace_back(lamps, options.delay.value_or(source.Delay()));
+  }
+  if (left_out) {
+    err << "glyphgrid-cli: warning: " << *left_out << '\n';
+  }
+  return Animation(std::move(made), frames.DefaultDelay());
+}
+#endif
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_input,
@@ -162,7 +190,8 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
     case CliAction::Profiles:
       written = Write(out, ProfilesText());
       break;
-    case CliAction::Run: {
+    case CliAction::Run:
+    case CliAction::Send: {
       const std::variant<std::string, Error> input = ReadInput(options, standard_input);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
@@ -180,6 +209,13 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
                           "--frames repeats one frame, but the input holds " +
                               std::to_string(document.animation.FrameCount()) + " frames"});
       }
+#ifndef _WIN32
+      if (options.action == CliAction::Send) {
+        const std::optional<Error> failed = SendAnimation(
+            Operated(options, document.animation, err), options.profile, options.send);
+        return failed ? Fail(err, *failed) : CliExitSuccess;
+      }
+#endif
       written = WriteFrames(options, document, out, err);
       break;
     }

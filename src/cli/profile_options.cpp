@@ -105,7 +105,8 @@ std::variant<bool, Error> TakeProfileOption(const std::vector<std::string>& argu
 
 std::variant<WiringProfile, Error> ResolveProfile(const ProfileArguments& taken, bool used) {
   if (!taken.empty() && !used) {
-    return Usage(taken.front().first + ": only export and --from export take profile options");
+    return Usage(taken.front().first +
+                 ": only export, send and --from export take profile options");
   }
   const ProfilePreset* preset = ProfilePresets().data();
   for (const auto& [option, value] : taken) {
@@ -172,8 +173,8 @@ std::string ProfileUsageText(const Wrap& wrap) {
     start.resize(std::max<std::size_t>(17, start.size() + 1), ' ');
     return wrap(start, text);
   };
-  return "Profile options (export and --from export; the glyphgrid-cli profiles command lists\n"
-         "the presets with their settings):\n" +
+  return "Profile options (export, --from export and send; the glyphgrid-cli profiles command\n"
+         "lists the presets with their settings):\n" +
          line("--profile NAME", "the preset, basic by default: " + Alternatives(PresetNames())) +
          line("--scan S", Alternatives(NamesOf(ScanValues)) + ": one unit per lamp column or row") +
          line("--first SIDE", "the unit that comes first: left or right, top or bottom") +
@@ -196,7 +197,8 @@ std::string ProfileUsageText(const Wrap& wrap) {
          line("--delays yes|no",
               "with several frames, and always for c-uint64 and uno-r4: write each frame's "
               "delay too (yes by default; hex never writes them)") +
-         line("--offset N", "uno-r4: the matrix column, 0 to " + std::to_string(MaxOffset) +
+         line("--offset N", "uno-r4 and send --protocol uno-r4-live: the matrix column, 0 to " +
+                                std::to_string(MaxOffset) +
                                 ", of the pattern's left column (2 by default, the middle)") +
          "Several frames make one text: C arrays of frames and NAME_delays, a Python list of\n"
          "bytes and NAME_delays, a DATA line a frame and REM DELAYS, or a hex line a frame.\n";

@@ -154,12 +154,17 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from text --colour blue", "x", 2, "--colour: expected red, green or orange"},
       {"grid --from text", "\n", 2, "the text is empty"},
       {"", "", 2,
-       "missing command (data, grid, planes, export, document or profiles); see --help\nUsage: "},
+       "missing command (data, grid, planes, export, document, profiles or send); see --help\nUsage: "},
       {"profiles --op shift-up --frames 3", "", 2, "profiles takes no options, got --op\n"},
       {"--from", "", 2, "--from: missing value"},
       {"svg", "", 2, "unknown command 'svg'"},
       {"grid a.txt b.txt", "", 2, "more than one file: 'a.txt' and 'b.txt'\n"},
       {"grid /nonexistent/pattern", "", 1, "cannot open '/nonexistent/pattern': No such file"},
+      {"send", "", 2, "send needs --port PATH"},
+      {"grid --loop", "", 2, "--loop is for send only"},
+      {"send --port /dev/null --baud 115201", "", 2, "--baud: expected one of 1200, 2400,"},
+      {"send --port /dev/null --protocol uno", "", 2, "--protocol: expected uno-r4-live or glyphgrid"},
+      {"send --port /dev/null --offset 3", "", 2, "--offset places the pattern on the UNO R4"},
   };
   const Result unreadable = Cli("grid", "", EISDIR);
   EXPECT_EQ(unreadable.status, 1);
