@@ -59,6 +59,8 @@ TEST(WiringWizard, WhatNoProfileCanDoIsAnError) {
   const std::string one_colour_grid = GridText(WiringTestPattern(false));
   EXPECT_TRUE(std::holds_alternative<Error>(AnswerFromGrid(one_colour_grid, true)));
   EXPECT_TRUE(
+      std::holds_alternative<Error>(FoundWiring(FindProfilePreset("ht16k33")->profile, {0, true})));
+  EXPECT_TRUE(
       std::holds_alternative<Error>(FoundWiring(FindProfilePreset("uno-r4")->profile, {1})));
 }
 
