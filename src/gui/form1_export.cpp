@@ -26,8 +26,8 @@ void Form1::ShowExport() {
   dialog->open();
 }
 
-// Until a board is connected, the wizard offers only its path without one: the test pattern's
-// export to run on the board and the grid the board showed.
+// No board is connected to this window: the wizard gives the test pattern's export to run on the
+// board and reads back which picture the board showed.
 void Form1::FindWiring() {
   auto* dialog = new WiringWizard(toolkit_, LoadExportProfile(), ShowOnBoard(), this);
   dialog->setWindowModality(Qt::WindowModal);

@@ -31,9 +31,6 @@ class WiringWizard : public QDialog {
   WiringWizard(Toolkit& toolkit, const WiringProfile& current, ShowOnBoard show_on_board,
                QWidget* parent);
 
-  // The profile that shows the test pattern now.
-  const WiringProfile& Shown() const { return shown_; }
-
  private:
   // Shows the test pattern again after the colours or the plane layout changed.
   void ShowTest();

@@ -36,7 +36,8 @@ TEST_F(Form1Fixture, WiringWizardFindsTheWiringOfABoard) {
       nullptr);
   wizard.findChild<QCheckBox*>("chkTwoColours")->setChecked(true);
   wizard.findChild<QPushButton*>("cmdCopyExport")->click();
-  EXPECT_EQ(std::get<LampMatrix>(ImportPattern(ClipboardText().toStdString(), wizard.Shown())),
+  EXPECT_EQ(std::get<LampMatrix>(ImportPattern(ClipboardText().toStdString(),
+                                               TestProfile(LoadExportProfile(), true))),
             WiringTestPattern(true));
   wizard.findChild<QPlainTextEdit*>("txtGrid")->setPlainText(
       QString::fromStdString(GridText(board)));
