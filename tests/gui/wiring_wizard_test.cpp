@@ -20,6 +20,9 @@ namespace {
 // least significant bit, mounted turned a quarter and mirrored.
 LampMatrix BoardShows(const std::vector<std::uint8_t>& units) {
   const WiringProfile layout{Scan::Rows, Side::Bottom, Side::Right, Planes::GreenRed};
+  if (units.size() != 2 * UnitsPerPlane) {
+    return {};  // refused, as the firmware refuses a length it does not take
+  }
   return Oriented(LampsFromUnits(units, layout), 5);
 }
 
