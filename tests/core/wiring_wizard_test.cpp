@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/profile_export.h"
 #include "core/profile_import.h"
 #include "core/profile_presets.h"
@@ -55,8 +57,10 @@ TEST(WiringWizard, ChosenProfileShowsPicturesTheRightWayRound) {
   }
 }
 
-TEST(WiringWizard, WhatNoProfileCanDoIsAnError) {
-  const std::string one_colour_grid = GridText(WiringTestPattern(false));
+TEST(WiringWizard, OneColourCountsLitLampsAndWhatNoProfileCanDoIsAnError) {
+  std::string one_colour_grid = GridText(WiringTestPattern(false));
+  std::replace(one_colour_grid.begin(), one_colour_grid.end(), 'R', 'G');  // a green matrix
+  EXPECT_EQ(std::get<WiringAnswer>(AnswerFromGrid(one_colour_grid, false)), WiringAnswer{});
   EXPECT_TRUE(std::holds_alternative<Error>(AnswerFromGrid(one_colour_grid, true)));
   EXPECT_TRUE(
       std::holds_alternative<Error>(FoundWiring(FindProfilePreset("ht16k33")->profile, {0, true})));
