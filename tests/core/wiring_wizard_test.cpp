@@ -20,12 +20,7 @@ LampMatrix Shows(WiringProfile layout, int mount, std::vector<std::uint8_t> unit
 }
 
 TEST(WiringWizard, ChosenProfileShowsPicturesTheRightWayRound) {
-  struct Row {
-    WiringProfile layout;
-    int mount;
-    const char* shown_with;
-  };
-  std::vector<Row> rows = {
+  std::vector<std::tuple<WiringProfile, int, const char*>> rows = {
       {{Scan::Rows, Side::Top, Side::Right, Planes::Interleaved}, 0, "basic"},
       {{Scan::Columns, Side::Left, Side::Bottom, Planes::GreenRed}, 3, "micropython"},
       {{Scan::Rows, Side::Bottom, Side::Left, Planes::RedGreen}, 6, "ht16k33"}};
@@ -34,25 +29,22 @@ TEST(WiringWizard, ChosenProfileShowsPicturesTheRightWayRound) {
     rows.push_back({{Scan::Columns, Side::Right, Side::Top}, mount, "c-rows"});
   }
   std::mt19937 random(19);
-  for (const Row& row : rows) {
-    SCOPED_TRACE(testing::Message() << "mount " << row.mount << ", " << row.shown_with);
-    const bool two = PlaneCount(row.layout.planes) == 2;
-    WiringProfile shown = TestProfile(FindProfilePreset(row.shown_with)->profile, two);
+  for (const auto& [layout, mount, shown_with] : rows) {
+    SCOPED_TRACE(testing::Message() << "mount " << mount << ", " << shown_with);
+    const bool two = PlaneCount(layout.planes) == 2;
+    const LampMatrix test = WiringTestPattern(two);
+    WiringProfile shown = TestProfile(FindProfilePreset(shown_with)->profile, two);
     // The user pastes what the board shows; seeing none of the pictures, tries the other planes.
-    const auto seen = [&] {
-      const LampMatrix test = WiringTestPattern(two);
-      return AnswerFromGrid(GridText(Shows(row.layout, row.mount, ExportUnits(test, shown))), two);
-    };
-    std::variant<WiringAnswer, Error> answer = seen();
+    auto answer = AnswerFromGrid(GridText(Shows(layout, mount, ExportUnits(test, shown))), two);
     if (two && std::holds_alternative<Error>(answer)) {
       shown = OtherPlaneLayout(shown);
-      answer = seen();
+      answer = AnswerFromGrid(GridText(Shows(layout, mount, ExportUnits(test, shown))), two);
     }
-    std::variant<WiringProfile, Error> found = FoundWiring(shown, std::get<WiringAnswer>(answer));
+    const WiringProfile found =
+        std::get<WiringProfile>(FoundWiring(shown, std::get<WiringAnswer>(answer)));
     for (int i = 0; i < 20; ++i) {
       const LampMatrix picture = RandomPattern(random, two ? 4 : 2);
-      ASSERT_EQ(Shows(row.layout, row.mount, ExportUnits(picture, std::get<WiringProfile>(found))),
-                picture);
+      ASSERT_EQ(Shows(layout, mount, ExportUnits(picture, found)), picture);
     }
   }
 }
