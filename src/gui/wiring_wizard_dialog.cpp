@@ -175,7 +175,9 @@ void WiringWizard::NoneOfThese() {
     toolkit_.ShowError(this,
                        "If the board shows none of the 8 pictures, it is not getting the test "
                        "pattern's bytes: check that it runs the glyphgrid firmware (or the "
-                       "copied export) and its wiring, and whether it has two colours.",
+                       "copied export) and its wiring, and whether it has two colours. If it "
+                       "shows the F dark among lit lamps, it lights a lamp for 0: check Invert "
+                       "in File > Export..., then find the wiring again.",
                        MessageTitle);
     return;
   }
