@@ -85,6 +85,8 @@ class Form1 : public QMainWindow {
   void ShowExport();
   void PastePattern();
   void ImportPatternFile();
+  // Board > Find Wiring...: the wiring wizard, which saves the export profile it finds.
+  void FindWiring();
 
   // Brings back the lamps of the ended session that changed them last (form1_recovery.cpp).
   void RecoverLastSession();

@@ -8,6 +8,7 @@
 #include "gui/from_view.h"
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
+#include "gui/wiring_wizard_dialog.h"
 
 namespace glyphgrid {
 
@@ -21,6 +22,14 @@ const QString ImportFilter =
 // Window-modal: the export shows the animation as it was when the dialog opened.
 void Form1::ShowExport() {
   auto* dialog = new ExportDialog(toolkit_, Frames(), history_.FrameIndex(), this);
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->open();
+}
+
+// No board is connected to this window: the wizard gives the test pattern's export to run on the
+// board and reads back which picture the board showed.
+void Form1::FindWiring() {
+  auto* dialog = new WiringWizard(toolkit_, LoadExportProfile(), ShowOnBoard(), this);
   dialog->setWindowModality(Qt::WindowModal);
   dialog->open();
 }

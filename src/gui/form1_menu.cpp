@@ -84,6 +84,9 @@ void Form1::CreateMenus() {
 
   CreateFrameMenu();
 
+  QMenu* board = menuBar()->addMenu("&Board");
+  board->addAction("Find &Wiring...", this, &Form1::FindWiring)->setObjectName("actionFindWiring");
+
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");
 }
