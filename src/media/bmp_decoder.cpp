@@ -27,14 +27,12 @@ long long LittleEndian(PictureBytes bytes, std::size_t at, std::size_t size) {
 std::optional<std::string> HeaderProblem(PictureBytes bytes, const PictureLimits& limits) {
   constexpr std::size_t InfoHeaderAt = 14;
   constexpr std::size_t CoreHeaderSize = 12;
-  if (bytes.size() < InfoHeaderAt + 4 + CoreHeaderSize) {
+  // Both kinds of header hold the size within the first 26 bytes of the file.
+  if (bytes.size() < InfoHeaderAt + CoreHeaderSize) {
     return "its BMP header is cut short";
   }
   if (LittleEndian(bytes, InfoHeaderAt, 4) == CoreHeaderSize) {
     return SizeProblem(LittleEndian(bytes, 18, 2), LittleEndian(bytes, 20, 2), 0, limits);
-  }
-  if (bytes.size() < 26) {
-    return "its BMP header is cut short";
   }
   const auto height = static_cast<std::int32_t>(LittleEndian(bytes, 22, 4));
   return SizeProblem(static_cast<std::int32_t>(LittleEndian(bytes, 18, 4)),

@@ -35,8 +35,11 @@ inline std::optional<std::string> SizeProblem(long long width, long long height,
            " in all";
   }
   if (decoded + static_cast<std::size_t>(width * height) * 4 > limits.decoded_bytes) {
-    return "its frames take more than " + std::to_string(limits.decoded_bytes >> 20) +
-           " MiB decoded";
+    constexpr std::size_t MiB = 1024 * 1024;
+    return "its frames take more than " +
+           (limits.decoded_bytes % MiB == 0 ? std::to_string(limits.decoded_bytes / MiB) + " MiB"
+                                            : std::to_string(limits.decoded_bytes) + " bytes") +
+           " decoded";
   }
   return std::nullopt;
 }
