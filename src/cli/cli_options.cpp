@@ -134,7 +134,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       pattern_option = pattern_option.empty() ? argument : pattern_option;
       continue;
     }
-    if (argument == "--invert") {
+    if (argument == "--negative") {
       picture_arguments.mapping.invert = true;
       picture_arguments.first =
           picture_arguments.first.empty() ? argument : picture_arguments.first;

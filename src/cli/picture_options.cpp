@@ -120,7 +120,7 @@ std::string PictureSynopsis() {
   return PicturesBuilt()
              ? "       glyphgrid-cli (data|grid|planes|export|document) --from picture\n"
                "                     [--scale fit|nearest|crop] [--crop X,Y] [--threshold N|auto]\n"
-               "                     [--invert] [--colours colour|mono] [--sheet none|row|grid]\n"
+               "                     [--negative] [--colours colour|mono] [--sheet none|row|grid]\n"
                "                     [--op OP]... [--delay MS] [FILE]\n"
              : "";
 }
@@ -138,7 +138,8 @@ std::string PictureUsageText() {
          "                 0,0); implies --scale crop; lamps past the picture's edge stay dark\n"
          "  --threshold N  picture: a pixel lights when its brightness is N or more, 0 to 255, or\n"
          "                 auto (the default): the split Otsu's method finds over all frames\n"
-         "  --invert       picture: dark pixels light instead; transparent ones never do\n"
+         "  --negative     picture: dark pixels light instead, as in a negative; transparent "
+         "ones\n                 never do (--invert belongs to the export profile)\n"
          "  --colours MAP  picture: colour (the default): by hue, orange and yellow are orange,\n"
          "                 yellow-green to cyan green, and the rest and greys red; mono: all red\n"
          "  --sheet KIND   picture: none (the default); row: a strip 8 pixels high, each 8 x 8\n"

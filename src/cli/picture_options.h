@@ -18,7 +18,7 @@ struct PictureArguments {
   bool crop = false;  // --crop given
 };
 
-// --scale, --crop, --threshold, --colours and --sheet, which take a value; --invert takes none.
+// --scale, --crop, --threshold, --colours and --sheet, which take a value; --negative takes none.
 bool IsPictureOption(std::string_view argument);
 std::optional<Error> TakePictureOption(const std::string& option, const std::string& value,
                                        PictureArguments& arguments);

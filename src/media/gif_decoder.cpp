@@ -34,7 +34,9 @@ struct GifCloser {
 };
 
 std::string Damaged(int error) {
-  if (error == D_GIF_ERR_READ_FAILED || error == D_GIF_ERR_EOF_TOO_SOON) {
+  // The library reports a file that ends inside a descriptor as a missing descriptor.
+  if (error == D_GIF_ERR_READ_FAILED || error == D_GIF_ERR_EOF_TOO_SOON ||
+      error == D_GIF_ERR_NO_SCRN_DSCR || error == D_GIF_ERR_NO_IMAG_DSCR) {
     return "its GIF data is cut short";
   }
   const char* reason = GifErrorString(error);
