@@ -15,8 +15,8 @@ namespace {
 constexpr int Side = LampsPerRow;
 // A pixel at least half opaque counts; a fainter one is background.
 constexpr int OpaqueAlpha = 128;
-// Otsu's method finds no split in a picture of one brightness: it then lights what is brighter
-// than mid-grey.
+// Otsu's method finds no split in a picture of one brightness. With a transparent background the
+// opaque pixels are the figure, and light; without, what is brighter than mid-grey lights.
 constexpr int EvenThreshold = 128;
 // Below this spread between the strongest and weakest primaries a pixel is a grey and has no hue.
 constexpr int MinChroma = 48;
@@ -26,6 +26,7 @@ struct Pixel {
   std::uint8_t green = 0;
   std::uint8_t blue = 0;
   std::uint8_t alpha = 0;
+  bool inside = false;  // taken from the picture, not the margin around it
 };
 // The window's pixels row by row from the top left; what no pixel of the picture covers stays
 // transparent.
@@ -33,7 +34,7 @@ using Cell = std::array<Pixel, LampCount>;
 
 Pixel At(const RgbaImage& image, int x, int y) {
   const std::uint8_t* pixel = image.Pixel(x, y);
-  return {pixel[0], pixel[1], pixel[2], pixel[3]};
+  return {pixel[0], pixel[1], pixel[2], pixel[3], true};
 }
 
 int Luminance(const Pixel& pixel) {
@@ -72,13 +73,13 @@ Pixel Averaged(const RgbaImage& image, const Coverage& columns, const Coverage& 
     }
   }
   if (alpha <= 0) {
-    return {};
+    return {.inside = true};
   }
   const auto byte = [](double value) {
     return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
   };
   return {byte(colour[0] / alpha), byte(colour[1] / alpha), byte(colour[2] / alpha),
-          byte(alpha / total)};
+          byte(alpha / total), true};
 }
 
 // The whole picture in the window, its longer side spanning it, centred.
@@ -157,8 +158,8 @@ std::variant<std::pair<int, int>, Error> CellCounts(const RgbaImage& image,
 }
 
 // The split between dark and bright that leaves the two classes most apart; ties (a gap between
-// two levels) take the middle of the gap.
-int OtsuThreshold(const std::array<long long, 256>& histogram) {
+// two levels) take the middle of the gap. Nothing when there is one level or none.
+std::optional<int> OtsuThreshold(const std::array<long long, 256>& histogram) {
   long long count = 0;
   double sum = 0;
   for (int level = 0; level < 256; ++level) {
@@ -187,7 +188,7 @@ int OtsuThreshold(const std::array<long long, 256>& histogram) {
       last = level;
     }
   }
-  return first < 0 ? EvenThreshold : (first + last) / 2 + 1;
+  return first < 0 ? std::nullopt : std::optional((first + last) / 2 + 1);
 }
 
 }  // namespace
@@ -248,12 +249,17 @@ std::variant<MappedPicture, Error> MapPicture(const Picture& picture, const Pict
   int threshold = mapping.threshold.value_or(0);
   if (!mapping.threshold) {
     std::array<long long, 256> histogram{};
+    bool transparent = false;
     for (const auto& [cell, delay] : cells) {
       for (const Pixel& pixel : cell) {
         histogram[Luminance(pixel)] += pixel.alpha >= OpaqueAlpha ? 1 : 0;
+        transparent = transparent || (pixel.inside && pixel.alpha < OpaqueAlpha);
       }
     }
-    threshold = OtsuThreshold(histogram);
+    const auto level = std::ranges::find_if(histogram, [](long long count) { return count > 0; });
+    threshold = OtsuThreshold(histogram).value_or(transparent && level != histogram.end()
+                                                      ? static_cast<int>(level - histogram.begin())
+                                                      : EvenThreshold);
   }
   MappedPicture mapped{{}, threshold};
   mapped.frames.reserve(cells.size());

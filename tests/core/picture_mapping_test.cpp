@@ -56,6 +56,8 @@ TEST(PictureMappingTest, LampsFromPixels) {
   const std::tuple<const char*, Picture, PictureMapping, std::string> cases[] = {
       // Otsu splits two dark levels that a fixed middle threshold would both leave dark.
       {"otsu", Row("aaaabbbb"), Crop(), TopRow("....RRRR")},
+      {"one level on a transparent ground", Row("  RRRR"), Crop(), TopRow("..RRRR..")},
+      {"one level, opaque", Row("RRRR"), Crop(), TopRow("........")},
       {"fixed", Row("aaaabbbb"), Crop({.threshold = 91}), TopRow("........")},
       {"inverted", Row("aaaabbbb"), Crop({.invert = true}), TopRow("RRRR....")},
       {"hues", Row("ROYGCBMW"), Crop({.threshold = 0}), TopRow("ROOGGRRR")},
