@@ -21,6 +21,14 @@ convert -size 8x8 xc:black -fill white -draw 'point 3,0' -draw 'line 0,7 7,7' "$
 convert -delay 10 "$scratch/a.png" -delay 20 "$scratch/b.png" -delay 30 "$scratch/c.png" \
   -layers OptimizeFrame three-frames.gif
 
+# Four frames, each disposed of in another way: a white pixel at the top left kept; one at the
+# top right cleared to the background; one at column 3 put back to what was there before; one
+# at column 5.
+convert -delay 10 \( -size 8x8 xc:black -fill white -draw 'point 0,0' -set dispose none \) \
+  \( -size 1x1 xc:white -set page 8x8+7+0 -set dispose background \) \
+  \( -size 1x1 xc:white -set page 8x8+3+0 -set dispose previous \) \
+  \( -size 1x1 xc:white -set page 8x8+5+0 -set dispose none \) disposal.gif
+
 # A valid PNG header that declares 100,000 x 100,000 pixels, and no pixels.
 python3 - <<'PYTHON'
 import struct, zlib

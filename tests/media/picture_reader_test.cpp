@@ -37,6 +37,10 @@ TEST(PictureReaderTest, EachFormatWithItsFramesAndDelays) {
            {"R.......\n........\n" + blank, "...R....\n........\n" + blank,
             "...R....\n" + blank + "RRRRRRRR\n"},
            {100, 200, 300}},
+          {"disposal.gif",
+           {"R.......\n........\n" + blank, "R......R\n........\n" + blank,
+            "R..R....\n........\n" + blank, "R....R..\n........\n" + blank},
+           {100, 100, 100, 100}},
       };
   for (const auto& [name, grids, delays] : files) {
     const std::variant<Picture, Error> read =
