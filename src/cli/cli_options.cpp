@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "cli/picture_options.h"
 #include "cli/profile_options.h"
 #include "cli/whole_number.h"
 
@@ -173,6 +174,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   std::string text_option;
   // The first option that only send takes.
   std::string send_option;
+  PictureArguments picture_arguments;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -205,8 +207,16 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       send_option = send_option.empty() ? argument : send_option;
       continue;
     }
+    if (argument == "--negative") {
+      picture_arguments.mapping.invert = true;
+      picture_arguments.first =
+          picture_arguments.first.empty() ? argument : picture_arguments.first;
+      pattern_option = pattern_option.empty() ? argument : pattern_option;
+      continue;
+    }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
-        argument != "--delay" && !IsTextOption(argument) && !IsSendOption(argument)) {
+        argument != "--delay" && !IsTextOption(argument) && !IsSendOption(argument) &&
+        !IsPictureOption(argument)) {
       return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
@@ -226,12 +236,23 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
         return *error;
       }
       text_option = text_option.empty() ? argument : text_option;
+    } else if (IsPictureOption(argument)) {
+      if (std::optional<Error> error = TakePictureOption(argument, value, picture_arguments)) {
+        return *error;
+      }
     } else if (argument == "--from") {
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       options.from_text = value == "text";
-      if (!format && !options.from_text) {
+      options.from_picture = value == "picture";
+      if (options.from_picture && !PicturesBuilt()) {
+        return Usage("--from: this glyphgrid-cli is built without picture input");
+      }
+      if (!format && !options.from_text && !options.from_picture) {
         return Usage("--from: unknown format " + Quoted(value) +
-                     " (expected planes, grid, data, export, document or text)");
+                     (PicturesBuilt()
+                          ? " (expected planes, grid, data, export, document, text or "
+                            "picture)"
+                          : " (expected planes, grid, data, export, document or text)"));
       }
       options.input = format.value_or(options.input);
     } else if (argument == "--op") {
@@ -255,6 +276,12 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   if (!text_option.empty() && !options.from_text) {
     return Usage(text_option + " is for text input only; add --from text");
   }
+  std::variant<PictureMapping, Error> picture =
+      PictureOptions(picture_arguments, options.from_picture);
+  if (const Error* error = std::get_if<Error>(&picture)) {
+    return *error;
+  }
+  options.picture = std::get<PictureMapping>(picture);
   if (positionals.empty()) {
     return Usage("missing command (" + std::string(CommandList) + "); see --help");
   }
@@ -314,7 +341,8 @@ std::string UsageSynopsis() {
          "                     [--frames N] [--delay MS] [profile options] [FILE]\n"
          "       glyphgrid-cli (data|grid|planes|export|document) --from text [--gap N]\n"
          "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
-         "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n"
+         "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n" +
+         PictureSynopsis() +
          "       glyphgrid-cli profiles\n"
 #ifndef _WIN32
          "       glyphgrid-cli send --port PATH [--protocol uno-r4-live|glyphgrid] [--baud N]\n"
@@ -355,7 +383,11 @@ std::string UsageText() {
          "document,\n"
          "                 or text: UTF-8 text scrolled through the window, the first and last\n"
          "                 frames dark; a final line break is dropped, other line breaks read as\n"
-         "                 spaces\n"
+         "                 spaces" +
+         (PicturesBuilt()
+              ? ";\n                 or picture: a PNG, GIF (every frame with its delay), "
+                "JPEG or BMP\n                 file, whatever its name\n"
+              : "\n") +
          "  --gap N        text: dark columns between letters, 0 to " +
          std::to_string(MaxMarqueeGap) +
          " (default 1)\n"
@@ -367,6 +399,7 @@ std::string UsageText() {
          "  --colour COLOUR  text: the lit lamps' colour, red (the default), green or orange\n"
          "  --fixed        text: every letter 5 columns wide; the same as --font fixed\n"
          "  --font FACE    text: proportional (the default) or fixed\n" +
+         PictureUsageText() +
          Wrapped("  --op OP        ",
                  "an operation, repeatable, applied in the order given: " + OperationNames(", ") +
                      " (a mouse press at X, Y twips, as in the editor)") +

@@ -12,6 +12,7 @@
 #include "core/animation.h"
 #include "core/error.h"
 #include "core/marquee.h"
+#include "core/picture_mapping.h"
 #include "core/wiring_profile.h"
 
 namespace glyphgrid {
@@ -29,10 +30,12 @@ struct CliOptions {
   std::optional<int> frames;  // --frames: how often one input frame is printed
   std::optional<int> delay;   // --delay: every frame's delay
   std::string file{StandardInputName};
-  bool from_text = false;  // --from text: the frames scroll the file's text
-  MarqueeOptions marquee;  // the text's options; its delay comes from --delay
-  WiringProfile profile;   // of the export output or input, and of the frames send sends
-  SendOptions send;        // send: the port and how to talk to the board
+  bool from_text = false;     // --from text: the frames scroll the file's text
+  MarqueeOptions marquee;     // the text's options; its delay comes from --delay
+  bool from_picture = false;  // --from picture: the frames a picture file makes
+  PictureMapping picture;
+  WiringProfile profile;  // of the export output or input, and of the frames send sends
+  SendOptions send;       // send: the port and how to talk to the board
 };
 
 // The arguments after the program name. The first argument that is not an option is the command,

@@ -14,6 +14,10 @@
 #include "core/animation_import.h"
 #include "core/app_info.h"
 #include "core/marquee.h"
+#ifdef GLYPHGRID_MEDIA
+#include "core/picture_mapping.h"
+#include "media/picture_reader.h"
+#endif
 
 namespace glyphgrid {
 
@@ -29,15 +33,45 @@ std::string VersionText() {
          "." + std::to_string(VersionRevision) + "\n";
 }
 
-std::variant<std::string, Error> ReadInput(const CliOptions& options, const ReadSome& in) {
-  const TextLimit& limit = options.input == PatternFormat::Document ? DocumentTextLimit
-                           : options.input == PatternFormat::Export ? ExportTextLimit
-                                                                    : PatternTextLimit;
-  if (options.file == StandardInputName) {
-    return ReadPatternText(in, "standard input", limit);
-  }
-  return ReadPatternFile(options.file, Quoted(options.file), FileAccess::AnyFile, limit);
+std::string ShownInputName(const CliOptions& options) {
+  return options.file == StandardInputName ? "standard input" : Quoted(options.file);
 }
+
+std::variant<std::string, Error> ReadInput(const CliOptions& options, const ReadSome& in) {
+#ifdef GLYPHGRID_MEDIA
+  const TextLimit& picture_limit = PictureFileLimit;
+#else
+  const TextLimit& picture_limit = PatternTextLimit;
+#endif
+  const TextLimit& limit = options.from_picture                       ? picture_limit
+                           : options.input == PatternFormat::Document ? DocumentTextLimit
+                           : options.input == PatternFormat::Export   ? ExportTextLimit
+                                                                      : PatternTextLimit;
+  if (options.file == StandardInputName) {
+    return ReadPatternText(in, ShownInputName(options), limit);
+  }
+  return ReadPatternFile(options.file, ShownInputName(options), FileAccess::AnyFile, limit);
+}
+
+#ifdef GLYPHGRID_MEDIA
+// The frames of --from picture; a GIF frame without a delay takes --delay or the default.
+std::variant<Document, Error> PictureFrames(const CliOptions& options, std::string_view bytes) {
+  const std::variant<Picture, Error> picture = DecodePicture(
+      {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, ShownInputName(options));
+  if (const Error* error = std::get_if<Error>(&picture)) {
+    return *error;
+  }
+  const int delay = options.delay.value_or(StartDefaultDelay);
+  std::variant<MappedPicture, Error> mapped =
+      MapPicture(std::get<Picture>(picture), options.picture, delay);
+  if (Error* error = std::get_if<Error>(&mapped)) {
+    error->message = ShownInputName(options) + ": " + error->message;
+    return std::move(*error);
+  }
+  return Document{Animation(std::move(std::get<MappedPicture>(mapped).frames), delay),
+                  std::nullopt};
+}
+#endif
 
 // The text of --from text: a final line break is not part of it, and the others read as spaces,
 // since the strip is one line.
@@ -198,6 +232,9 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
       }
       const std::string& text = std::get<std::string>(input);
       const std::variant<Document, Error> frames =
+#ifdef GLYPHGRID_MEDIA
+          options.from_picture ? PictureFrames(options, text) :
+#endif
           options.from_text ? TextFrames(options, text, err)
                             : ParseFrames(options.input, text, options.profile);
       if (const Error* error = std::get_if<Error>(&frames)) {

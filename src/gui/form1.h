@@ -53,6 +53,9 @@ class Form1 : public QMainWindow {
   void ReverseFrames();
   // Opens Text to Frames; its OK puts the text's frames after the current one as one step.
   void ShowTextFrames();
+  // Reads the picture the user picks, then opens Import Picture on it; its OK puts the picture's
+  // frames after the current one as one step (form1_import_picture.cpp).
+  void ImportPicture();
   void AskDelay();
   void AskDefaultDelay();
   // Play shows each frame for its delay, one after another, and keeps the lamps from being
@@ -133,6 +136,9 @@ class Form1 : public QMainWindow {
   // One step to `next`, with frame `frame` chosen in it.
   void EditFrames(const QString& step, Animation next, int frame);
   void CreateFrameMenu();
+  // `frames` after the current frame as the step `step`, unless the animation would grow past
+  // MaxFrames, which is said instead; `whose` names them in that message ("the text's").
+  void InsertFrames(const QString& step, const std::vector<Frame>& frames, const QString& whose);
   void ShowNextFrame();
   void ShowPointed(std::optional<LampIndex> lamp);
   void CreatePaintMenu(QMenu* edit);

@@ -24,24 +24,28 @@ QString StepName(const char* action, const std::string& step) {
 void Form1::ShowTextFrames() {
   auto* dialog = new TextFramesDialog(history_.Current().DefaultDelay(), this);
   dialog->setWindowModality(Qt::WindowModal);
-  connect(dialog, &QDialog::accepted, this, [this, dialog] {
-    const Animation& current = history_.Current();
-    const std::vector<Frame>& text = dialog->Frames();
-    if (current.FrameCount() + text.size() > static_cast<std::size_t>(MaxFrames)) {
-      toolkit_.ShowError(this,
-                         QString("Cannot add the text's %1 frames: the animation would have more "
-                                 "than %2 frames.")
-                             .arg(text.size())
-                             .arg(MaxFrames),
-                         MessageTitle);
-      return;
-    }
-    std::vector<Frame> frames(current.Frames().begin(), current.Frames().end());
-    const int at = history_.FrameIndex() + 1;
-    frames.insert(frames.begin() + at, text.begin(), text.end());
-    EditFrames("Text to Frames", Animation(std::move(frames), current.DefaultDelay()), at);
-  });
+  connect(dialog, &QDialog::accepted, this,
+          [this, dialog] { InsertFrames("Text to Frames", dialog->Frames(), "the text's"); });
   dialog->open();
+}
+
+void Form1::InsertFrames(const QString& step, const std::vector<Frame>& added,
+                         const QString& whose) {
+  const Animation& current = history_.Current();
+  if (current.FrameCount() + added.size() > static_cast<std::size_t>(MaxFrames)) {
+    toolkit_.ShowError(this,
+                       QString("Cannot add %1 %2 frames: the animation would have more "
+                               "than %3 frames.")
+                           .arg(whose)
+                           .arg(added.size())
+                           .arg(MaxFrames),
+                       MessageTitle);
+    return;
+  }
+  std::vector<Frame> frames(current.Frames().begin(), current.Frames().end());
+  const int at = history_.FrameIndex() + 1;
+  frames.insert(frames.begin() + at, added.begin(), added.end());
+  EditFrames(step, Animation(std::move(frames), current.DefaultDelay()), at);
 }
 
 void Form1::ShowSession() {

@@ -24,6 +24,8 @@ void Form1::CreateMenus() {
   file->addAction("&Open...", QKeySequence("Ctrl+O"), this, &Form1::LoadPattern)
       ->setObjectName("actionOpen");
   file->addAction("&Import...", this, &Form1::ImportPatternFile)->setObjectName("actionImport");
+  file->addAction("Import &Picture...", this, &Form1::ImportPicture)
+      ->setObjectName("actionImportPicture");
   file->addAction("Recover &Last Session", this, &Form1::RecoverLastSession)
       ->setObjectName("actionRecoverLastSession");
   file->addAction("&Save...", QKeySequence("Ctrl+S"), this, &Form1::SavePattern)

@@ -6,20 +6,16 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "core/marquee.h"
 #include "gui/from_view.h"
-#include "gui/twips.h"
+#include "gui/lamp_preview.h"
 
 namespace glyphgrid {
 
 namespace {
-
-constexpr int PreviewCell = 16;
-constexpr int PreviewSide = LampsPerRow * PreviewCell;
 
 QSpinBox* NumberBox(const char* name, int value, int minimum, int maximum) {
   auto* box = new QSpinBox;
@@ -31,37 +27,6 @@ QSpinBox* NumberBox(const char* name, int value, int minimum, int maximum) {
 
 }  // namespace
 
-// The frame being played, drawn as the board shows it.
-class MarqueePreview : public QWidget {
- public:
-  MarqueePreview() {
-    setObjectName("picPreview");
-    setAccessibleName("Preview");
-    setFixedSize(PreviewSide, PreviewSide);
-  }
-
-  void Show(const LampMatrix& lamps) {
-    lamps_ = lamps;
-    update();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::black);
-    for (LampIndex i = 0; i < LampCount; ++i) {
-      const QRectF cell((LampsPerRow - 1 - LampColumn(i)) * PreviewCell,
-                        (LampsPerRow - 1 - LampRow(i)) * PreviewCell, PreviewCell, PreviewCell);
-      painter.setBrush(ToQColor(lamps_.Colour(i)));
-      painter.drawEllipse(cell.adjusted(2, 2, -2, -2));
-    }
-  }
-
- private:
-  LampMatrix lamps_;
-};
-
 TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
     : QDialog(parent),
       text_(new QLineEdit),
@@ -72,7 +37,7 @@ TextFramesDialog::TextFramesDialog(int delay, QWidget* parent)
       colour_(new QComboBox),
       fixed_(new QCheckBox("&Fixed width")),
       note_(new QLabel),
-      preview_(new MarqueePreview),
+      preview_(new LampPreview("picPreview", "Preview")),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
   setObjectName("frmTextFrames");
   setWindowTitle("Text to Frames");

@@ -15,7 +15,7 @@ class QSpinBox;
 
 namespace glyphgrid {
 
-class MarqueePreview;
+class LampPreview;
 
 // Frame > Text to Frames...: a text and its scrolling options, with a preview that plays the
 // frames they make. OK is off while the text makes no frames; the message says why.
@@ -39,7 +39,7 @@ class TextFramesDialog : public QDialog {
   QComboBox* colour_;
   QCheckBox* fixed_;
   QLabel* note_;
-  MarqueePreview* preview_;
+  LampPreview* preview_;
   QDialogButtonBox* buttons_;
   QTimer playback_;
   std::vector<Frame> frames_;

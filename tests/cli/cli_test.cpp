@@ -148,6 +148,16 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --frames", "", 2, "--frames: missing value"},
       {"grid --from png", "", 2, "--from: unknown format 'png'"},
       {"grid --color", "", 2, "unknown option '--color'; see --help"},
+      {"grid --negative", "", 2, "--negative is for picture input only; add --from picture"},
+      {"grid --from picture --threshold 256", "", 2,
+       "--threshold: expected auto or a whole number from 0 to 255, got '256'"},
+      {"grid --from picture --crop 1,1 --scale fit", "", 2,
+       "--crop takes a crop; it cannot go with --scale fit"},
+      {"grid --from picture --sheet row --scale nearest", "", 2,
+       "--scale does not apply to a sprite sheet"},
+      {"grid --from picture", "GIF89a", 2, "cannot read standard input: its GIF data is cut short"},
+      {"grid --from picture --sheet row " GLYPHGRID_TEST_DATA "/quarters.png", "", 2,
+       "'" GLYPHGRID_TEST_DATA "/quarters.png': a sprite sheet row must be 8 pixels high"},
       {"grid --gap 2", "x", 2, "--gap is for text input only; add --from text"},
       {"grid --from text --direction sideways", "x", 2,
        "--direction: expected left, right, up or down, got 'sideways'"},
@@ -191,6 +201,25 @@ TEST(CliTest, TextScrollsThroughTheWindow) {
   EXPECT_EQ(boxed.err, "glyphgrid-cli: warning: no glyph for U+2603, shown as a box\n");
   EXPECT_EQ(Cli("grid --from text --delay 7", "\xff\xfe").err,
             "glyphgrid-cli: warning: no glyph for byte 0xFF, byte 0xFE, shown as boxes\n");
+}
+
+// The delays of a GIF's frames go to the document unless --delay replaces them.
+TEST(CliTest, PictureFramesKeepTheirDelays) {
+  const std::string gif = GLYPHGRID_TEST_DATA "/three-frames.gif";
+  const std::pair<std::string, std::string> runs[] = {
+      {"document --from picture " + gif, "100 200 300 "},
+      {"document --from picture --delay 7 --negative --colours mono " + gif, "7 7 7 "},
+  };
+  for (const auto& [arguments, delays] : runs) {
+    std::istringstream document(Cli(arguments).out);
+    std::string found;
+    for (std::string line; std::getline(document, line);) {
+      if (line.starts_with("    {\"delay\":")) {
+        found += line.substr(13, line.find(',') - 13) + " ";
+      }
+    }
+    EXPECT_EQ(found, delays) << arguments;
+  }
 }
 
 TEST(CliTest, HelpVersionAndAnOutputThatCannotBeWritten) {

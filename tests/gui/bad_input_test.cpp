@@ -130,6 +130,20 @@ TEST_F(BadInputTest, SaveNeverReplacesWhatIsNotAFileAndKeepsTheOldFileWhenItFail
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(BadInputTest, ImportPictureRefusesWhatIsNoPictureAndChangesNothing) {
+  folder_.Write("notes.png", "not a picture");
+  const std::pair<QString, QString> cases[] = {
+      {Path("notes.png"), "Cannot read \"%1\": it is not a PNG, GIF, JPEG or BMP picture"},
+      {Path(""), "Cannot open \"%1\": it is a folder, not a file"},
+      {GLYPHGRID_TEST_DATA "/huge.png",
+       "Cannot read \"%1\": it declares 100000 x 100000 pixels, more than 16384 a side"},
+  };
+  for (const auto& [name, message] : cases) {
+    EXPECT_EQ(ErrorOf("actionImportPicture", name), "error|" + message.arg(name) + "|Kestrova");
+    EXPECT_EQ(form1_->Frames().FrameCount(), 1);
+  }
+}
+
 using PermissionsTest = BadInputTest;
 
 TEST_F(PermissionsTest, AnUnreadableFileAndAReadOnlyFolderAreReported) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "core/click_editing.h"
+#include "gui/import_picture_dialog.h"
 #include "gui/text_frames_dialog.h"
 #include "support/form1_fixture.h"
 
@@ -69,6 +70,12 @@ TEST_F(FramesTest, UndoAndRedoAcrossEveryFrameEdit) {
          dialog->accept();
        },
        "&Undo Text to Frames", "80 [400] 400* 400 80 100"},
+      {[this] {
+         toolkit_.file_names = {GLYPHGRID_TEST_DATA "/three-frames.gif"};
+         Trigger("actionImportPicture");
+         form1_->findChild<ImportPictureDialog*>()->accept();
+       },
+       "&Undo Import Picture", "80 400 [100*] 200* 300* 400* 400 80 100"},
   };
   std::vector<QString> shown = {FramesShown(*form1_)};
   for (const auto& [action, undo, frames] : steps) {
