@@ -74,7 +74,7 @@ WINDOWS_DIR ?= build-windows
 windows:
 	@scripts/install-deps --windows
 	cmake -S . -B $(WINDOWS_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	  -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_GUI=OFF -DBUILD_TESTING=OFF \
+	  -DCMAKE_BUILD_TYPE=Release -DGLYPHGRID_GUI=OFF -DGLYPHGRID_MEDIA=OFF -DBUILD_TESTING=OFF \
 	  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 	cmake --build $(WINDOWS_DIR) -j $(JOBS)
 	@echo "Built $(WINDOWS_DIR)/bin/glyphgrid-cli.exe"
