@@ -14,6 +14,12 @@ namespace glyphgrid {
 
 namespace {
 
+#ifdef GLYPHGRID_MEDIA
+constexpr bool PicturesBuilt = true;
+#else
+constexpr bool PicturesBuilt = false;
+#endif
+
 bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument.starts_with('-');
 }
@@ -63,6 +69,30 @@ std::optional<Error> TakeTextOption(const std::string& option, const std::string
   return std::nullopt;
 }
 
+bool IsPictureOption(const std::string& argument) {
+  return argument == "--lamp-size" || argument == "--sheet" || argument == "-o" ||
+         argument == "--output";
+}
+
+std::optional<Error> TakePictureOption(const std::string& option, const std::string& value,
+                                       CliOptions& options) {
+  if (option == "--lamp-size") {
+    const std::optional<int> size = ParseWholeNumber(value, MinLampSize, MaxLampSize);
+    if (!size) {
+      return NotInRange(option, MinLampSize, MaxLampSize, value);
+    }
+    options.lamp_size = *size;
+  } else if (option == "--sheet") {
+    if (value != "row" && value != "grid") {
+      return Usage("--sheet: expected row or grid, got " + Quoted(value));
+    }
+    options.sheet = value == "row" ? SheetLayout::Row : SheetLayout::Grid;
+  } else {
+    options.output_file = value;
+  }
+  return std::nullopt;
+}
+
 bool IsTextOption(const std::string& argument) {
   return argument == "--gap" || argument == "--step" || argument == "--direction" ||
          argument == "--colour" || argument == "--font";
@@ -103,8 +133,10 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   ProfileArguments profile_arguments;
   // profiles takes none of the options that read or change a pattern.
   std::string pattern_option;
-  // The first option that only text input takes.
+  // The first option that only text input takes, and the first that only pictures take.
   std::string text_option;
+  std::string picture_option;
+  std::string sheet_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -133,7 +165,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       continue;
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
-        argument != "--delay" && !IsTextOption(argument)) {
+        argument != "--delay" && !IsTextOption(argument) && !IsPictureOption(argument)) {
       return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
@@ -148,6 +180,12 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
         return *error;
       }
       text_option = text_option.empty() ? argument : text_option;
+    } else if (IsPictureOption(argument)) {
+      if (std::optional<Error> error = TakePictureOption(argument, value, options)) {
+        return *error;
+      }
+      picture_option = picture_option.empty() ? argument : picture_option;
+      sheet_option = argument == "--sheet" ? argument : sheet_option;
     } else if (argument == "--from") {
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       options.from_text = value == "text";
@@ -180,20 +218,32 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   if (positionals.empty()) {
     return Usage("missing command (data, grid, planes, export, document or profiles); see --help");
   }
-  const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
-  if (!output && positionals[0] != "profiles") {
-    return Usage("unknown command " + Quoted(positionals[0]) +
-                 " (expected data, grid, planes, export, document or profiles)");
+  const std::string& command = positionals[0];
+  if (command == "png" || command == "gif") {
+    if (!PicturesBuilt) {
+      return Usage(command + ": this glyphgrid-cli is built without the picture libraries");
+    }
+    options.picture = command == "png" ? PictureFormat::Png : PictureFormat::Gif;
+  } else if (!picture_option.empty()) {
+    return Usage(picture_option + " is for pictures only: it goes with png or gif");
+  }
+  if (!sheet_option.empty() && options.picture == PictureFormat::Gif) {
+    return Usage("--sheet lays out a png; a gif shows its frames one after another");
+  }
+  const std::optional<PatternFormat> output = PatternFormatNamed(command);
+  if (!output && command != "profiles" && !options.picture) {
+    return Usage("unknown command " + Quoted(command) + " (expected data, grid, planes, export, " +
+                 (PicturesBuilt ? "document, png, gif or profiles)" : "document or profiles)"));
   }
   options.output = output.value_or(options.output);
-  std::variant<WiringProfile, Error> profile =
-      ResolveProfile(profile_arguments, output && (options.output == PatternFormat::Export ||
-                                                   options.input == PatternFormat::Export));
+  std::variant<WiringProfile, Error> profile = ResolveProfile(
+      profile_arguments, (output || options.picture) && (options.output == PatternFormat::Export ||
+                                                         options.input == PatternFormat::Export));
   if (const Error* error = std::get_if<Error>(&profile)) {
     return *error;
   }
   options.profile = std::get<WiringProfile>(profile);
-  if (!output) {
+  if (!output && !options.picture) {
     options.action = CliAction::Profiles;
     if (positionals.size() > 1) {
       return Usage("profiles reads no file, got " + Quoted(positionals[1]));
@@ -219,7 +269,12 @@ std::string UsageSynopsis() {
          "                     [--frames N] [--delay MS] [profile options] [FILE]\n"
          "       glyphgrid-cli (data|grid|planes|export|document) --from text [--gap N]\n"
          "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
-         "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n"
+         "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n" +
+         std::string(PicturesBuilt
+                         ? "       glyphgrid-cli (png|gif) [--lamp-size N] [--sheet row|grid] "
+                           "[-o FILE]\n"
+                           "                     [the input options above] [FILE]\n"
+                         : "") +
          "       glyphgrid-cli profiles\n";
 }
 
@@ -240,7 +295,18 @@ std::string UsageText() {
          "  export    the frames as a wiring profile writes them, all in one text (one frame:\n"
          "            the pattern alone; basic: the DATA line)\n"
          "  document  the native document (JSON): every frame in four colours with its delay\n"
-         "  profiles  list the profile presets with their settings, and read nothing\n"
+         "  profiles  list the profile presets with their settings, and read nothing\n" +
+         std::string(
+             PicturesBuilt
+                 ? "  png       the frames drawn as the board shows them, in a PNG: one frame "
+                   "alone, "
+                   "several in\n"
+                   "            a sprite sheet\n"
+                   "  gif       the frames drawn as the board shows them, in an animated GIF that "
+                   "loops, each\n"
+                   "            frame for its delay (in hundredths of a second, at least 2)\n"
+                 : "  (png and gif, the pictures, are left out of this build: it has no picture "
+                   "libraries)\n") +
          "\n"
          "Options:\n"
          "  --from FORMAT  the input format: planes (the default), grid, data, export, "
@@ -267,8 +333,21 @@ std::string UsageText() {
          "                 operations before each; an error when the input holds more frames\n"
          "  --delay MS     every frame's delay in milliseconds, " +
          std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
-         " (default: the input's, or " + std::to_string(StartDefaultDelay) +
-         ")\n"
+         " (default: the input's, or " + std::to_string(StartDefaultDelay) + ")\n" +
+         std::string(
+             PicturesBuilt
+                 ? "  --lamp-size N  png, gif: pixels a lamp, " + std::to_string(MinLampSize) +
+                       " to " + std::to_string(MaxLampSize) + " (default " +
+                       std::to_string(DefaultLampSize) +
+                       ")\n"
+                       "  --sheet LAYOUT  png of several frames: grid (the default, about "
+                       "as many rows as\n"
+                       "                 columns) or row\n"
+                       "  -o, --output FILE  png, gif: write the picture to FILE, replacing "
+                       "it whole, instead of\n"
+                       "                 to standard output, which must not be a "
+                       "terminal\n"
+                 : "") +
          "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +

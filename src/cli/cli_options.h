@@ -10,12 +10,16 @@
 #include "cli/pattern_formats.h"
 #include "core/animation.h"
 #include "core/error.h"
+#include "core/lamp_rendering.h"
 #include "core/marquee.h"
 #include "core/wiring_profile.h"
 
 namespace glyphgrid {
 
 enum class CliAction { Run, Help, Version, Profiles };
+
+// The commands that draw the frames as lamps in a picture instead of printing them as text.
+enum class PictureFormat { Png, Gif };
 
 // The file name that stands for standard input.
 inline constexpr std::string_view StandardInputName = "-";
@@ -28,9 +32,13 @@ struct CliOptions {
   std::optional<int> frames;  // --frames: how often one input frame is printed
   std::optional<int> delay;   // --delay: every frame's delay
   std::string file{StandardInputName};
-  bool from_text = false;  // --from text: the frames scroll the file's text
-  MarqueeOptions marquee;  // the text's options; its delay comes from --delay
-  WiringProfile profile;   // of the export output or input
+  bool from_text = false;                // --from text: the frames scroll the file's text
+  MarqueeOptions marquee;                // the text's options; its delay comes from --delay
+  WiringProfile profile;                 // of the export output or input
+  std::optional<PictureFormat> picture;  // png or gif: then `output` is not used
+  int lamp_size = DefaultLampSize;
+  SheetLayout sheet = SheetLayout::Grid;  // png of several frames
+  std::string output_file;                // -o: the picture goes there, not to standard output
 };
 
 // The arguments after the program name. The first argument that is not an option is the command,
