@@ -83,6 +83,8 @@ class Form1 : public QMainWindow {
 
   // Export and import through wiring profiles (form1_export.cpp).
   void ShowExport();
+  // File > Export Picture..., in a build with the picture libraries.
+  void ShowExportPicture();
   void PastePattern();
   void ImportPatternFile();
 

@@ -9,6 +9,10 @@
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
 
+#ifdef GLYPHGRID_MEDIA
+#include "gui/export_picture_dialog.h"
+#endif
+
 namespace glyphgrid {
 
 namespace {
@@ -24,6 +28,14 @@ void Form1::ShowExport() {
   dialog->setWindowModality(Qt::WindowModal);
   dialog->open();
 }
+
+#ifdef GLYPHGRID_MEDIA
+void Form1::ShowExportPicture() {
+  auto* dialog = new ExportPictureDialog(toolkit_, Frames(), history_.FrameIndex(), this);
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->open();
+}
+#endif
 
 void Form1::PastePattern() {
   const QString failure = QStringLiteral("Cannot paste the pattern: the clipboard ");
