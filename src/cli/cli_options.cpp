@@ -87,8 +87,10 @@ std::optional<Error> TakePictureOption(const std::string& option, const std::str
       return Usage("--sheet: expected row or grid, got " + Quoted(value));
     }
     options.sheet = value == "row" ? SheetLayout::Row : SheetLayout::Grid;
+  } else if (value.empty()) {
+    return Usage(option + ": expected a file name, or - for standard output");
   } else {
-    options.output_file = value;
+    options.output_file = value == StandardInputName ? "" : value;
   }
   return std::nullopt;
 }

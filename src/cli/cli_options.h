@@ -21,7 +21,7 @@ enum class CliAction { Run, Help, Version, Profiles };
 // The commands that draw the frames as lamps in a picture instead of printing them as text.
 enum class PictureFormat { Png, Gif };
 
-// The file name that stands for standard input.
+// The file name that stands for standard input, and for standard output after -o.
 inline constexpr std::string_view StandardInputName = "-";
 
 struct CliOptions {

@@ -43,9 +43,14 @@ std::optional<Error> ReplaceFile(const std::string& path, std::string_view shown
   }
   std::error_code error;
   std::filesystem::path target = path;
+  // Through every link to the file it names, which may not exist yet; a loop of links ends where
+  // the system's own limit of 40 would.
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(target, error); ++hops) {
+    const std::filesystem::path linked = std::filesystem::read_symlink(target, error);
+    target = linked.is_absolute() ? linked : target.parent_path() / linked;
+  }
   if (std::filesystem::is_symlink(target, error)) {
-    const std::filesystem::path linked = std::filesystem::canonical(target, error);
-    target = error ? target : linked;
+    return Failure(shown_name, std::strerror(ELOOP));
   }
   std::filesystem::path folder = target.parent_path();
   std::string temporary = (folder.empty() ? std::filesystem::path(".") : folder) /
