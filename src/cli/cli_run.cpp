@@ -125,7 +125,7 @@ std::optional<Error> WriteFrames(const CliOptions& options, const Document& inpu
                                  std::ostream& out, std::ostream& err) {
   const Animation& frames = input.animation;
   const bool several = frames.FrameCount() > 1;
-  const bool export_text = options.output == PatternFormat::Export && !options.picture;
+  const bool export_text = options.output == PatternFormat::Export;
   const bool whole =
       export_text || options.output == PatternFormat::Document || options.picture.has_value();
   std::vector<Frame> made;

@@ -222,19 +222,6 @@ TEST(PermissionsTest, AnUnreadableFileIsReportedWithTheReason) {
   EXPECT_EQ(result.err, "glyphgrid-cli: cannot open '" + unreadable + "': Permission denied\n");
 }
 
-#ifdef GLYPHGRID_MEDIA
-TEST(PermissionsTest, APictureIsNotWrittenWhereItMayNotBe) {
-  const char* folder = std::getenv("GLYPHGRID_PERMISSIONS_FOLDER");
-  if (folder == nullptr) {
-    GTEST_SKIP() << "run by tests/support/as_nobody.sh";
-  }
-  const std::string name = std::string(folder) + "/read-only/a.png";
-  const Result result = Cli("png -o " + name);
-  EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.err, "glyphgrid-cli: cannot write '" + name + "': Permission denied\n");
-}
-#endif
-
 // The executable itself: status, streams and standard input as the shell sees them.
 TEST(CliTest, ExecutableReportsThroughItsExitStatus) {
   const TemporaryFolder folder;
