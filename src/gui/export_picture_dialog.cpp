@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -100,10 +101,13 @@ void ExportPictureDialog::SavePicture() {
   const std::span<const Frame> frames =
       kind == FramePng ? animation_.Frames().subspan(static_cast<std::size_t>(frame_), 1)
                        : animation_.Frames();
+  // Thousands of frames take seconds to draw.
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   const std::variant<std::string, Error> picture =
       kind == AnimatedGif ? LampAnimationGif(frames, lamp_size)
                           : LampSheetPng(frames, lamp_size,
                                          kind == RowSheet ? SheetLayout::Row : SheetLayout::Grid);
+  QGuiApplication::restoreOverrideCursor();
   if (const Error* error = std::get_if<Error>(&picture)) {
     toolkit_.ShowError(this,
                        "Cannot export the picture: " + QString::fromStdString(error->message) + ".",
