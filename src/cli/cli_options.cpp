@@ -69,9 +69,10 @@ std::optional<Error> TakeTextOption(const std::string& option, const std::string
   return std::nullopt;
 }
 
+// Unknown options where the pictures are left out.
 bool IsPictureOption(const std::string& argument) {
-  return argument == "--lamp-size" || argument == "--sheet" || argument == "-o" ||
-         argument == "--output";
+  return PicturesBuilt && (argument == "--lamp-size" || argument == "--sheet" || argument == "-o" ||
+                           argument == "--output");
 }
 
 std::optional<Error> TakePictureOption(const std::string& option, const std::string& value,
