@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace glyphgrid {
 
@@ -22,6 +23,32 @@ Error Failure(int code) {
   const char* reason = GifErrorString(code);
   return {Error::Kind::BadInput,
           std::string("cannot make the GIF: ") + (reason != nullptr ? reason : "unknown error")};
+}
+
+struct Rectangle {
+  int left, top, width, height;
+};
+
+// The smallest rectangle that holds every pixel of `after` that differs from `before`; one pixel
+// when none does, since a frame holds at least one.
+Rectangle Changed(const std::vector<std::uint8_t>& before, const std::vector<std::uint8_t>& after,
+                  int width, int height) {
+  int left = width, right = -1, top = -1, bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    if (std::memcmp(&before[row], &after[row], static_cast<std::size_t>(width)) == 0) {
+      continue;
+    }
+    top = top < 0 ? y : top;
+    bottom = y;
+    for (int x = 0; x < width; ++x) {
+      if (before[row + static_cast<std::size_t>(x)] != after[row + static_cast<std::size_t>(x)]) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  return top < 0 ? Rectangle{0, 0, 1, 1} : Rectangle{left, top, right - left + 1, bottom - top + 1};
 }
 
 Error Refused(const std::string& reason) {
@@ -126,15 +153,20 @@ std::optional<Error> GifWriter::AddFrame(const RgbaImage& picture, int milliseco
   control.TransparentColor = NO_TRANSPARENT_COLOR;
   GifByteType extension[4];
   const auto length = static_cast<int>(EGifGCBToExtension(&control, extension));
+  // After the first frame only what changed is written; the frame before stays around it.
+  const Rectangle part = frames_ == 0 ? Rectangle{0, 0, width_, height_}
+                                      : Changed(previous_, indices_, width_, height_);
   if (Check(EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, length, extension)) &&
-      Check(EGifPutImageDesc(gif_, 0, 0, width_, height_, false, nullptr))) {
-    for (int y = 0; y < height_; ++y) {
+      Check(EGifPutImageDesc(gif_, part.left, part.top, part.width, part.height, false, nullptr))) {
+    for (int y = part.top; y < part.top + part.height; ++y) {
       const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-      if (!Check(EGifPutLine(gif_, &indices_[row], width_))) {
+      if (!Check(EGifPutLine(gif_, &indices_[row + static_cast<std::size_t>(part.left)],
+                             part.width))) {
         break;
       }
     }
   }
+  previous_.swap(indices_);
   frames_ += error_ ? 0 : 1;
   return error_;
 }

@@ -46,6 +46,7 @@ class GifWriter {
   std::string bytes_;
   std::optional<Error> error_;
   std::vector<std::uint8_t> indices_;
+  std::vector<std::uint8_t> previous_;  // the last frame's, to write only what changes
   int frames_ = 0;
 };
 

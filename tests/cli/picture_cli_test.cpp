@@ -44,7 +44,7 @@ TEST(PictureCliTest, ImageMagickReadsBackTheLampsTheDelaysAndTheLoop) {
   const std::string options = "--from grid --lamp-size 8 ";
   EXPECT_EQ(shell(Cli_ + "gif --delay 105 " + options + "-o " + gif + " " + input), "");
   const std::string png = folder.Write("b.png", shell(Cli_ + "png --sheet row " + options + input));
-  EXPECT_EQ(shell("identify -format '%T %w %h,' " + gif), "11 72 72,11 72 72,11 72 72,");
+  EXPECT_EQ(shell("identify -format '%T %W %H,' " + gif), "11 72 72,11 72 72,11 72 72,");
   EXPECT_EQ(shell("identify -verbose " + gif + " | grep -c 'Iterations: 0'"), "3\n");
   // Half a lamp of border shaved off, then a pixel at each lamp's centre.
   const std::string centres = " -shave 4x4 -sample 8x8 -depth 8 rgb:-";
