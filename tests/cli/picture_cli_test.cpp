@@ -71,6 +71,7 @@ TEST(PictureCliTest, WritesNoPictureToATerminalOrAnUnwritableFile) {
       {"gif -o /dev/full", 1, "cannot write '/dev/full': it is a device, not a file"},
       {"png -o /sys/a.png", 1, "cannot write '/sys/a.png': Permission denied"},
       {"grid -o x", 2, "-o is for pictures only: it goes with png or gif"},
+      {"png --lamp-size 3", 2, "--lamp-size: expected a whole number from 4 to 128, got '3'"},
       {"gif --sheet row", 2, "--sheet lays out a png"},
       {"png --frames 400 --sheet row --lamp-size 8", 2, "the sprite sheet would be 28800 x 72"},
       {"gif --frames 9000", 2, "a GIF of 9000 frames at 32 pixels a lamp would hold"}};
