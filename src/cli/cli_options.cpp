@@ -302,9 +302,8 @@ std::string UsageText() {
          std::string(
              PicturesBuilt
                  ? "  png       the frames drawn as the board shows them, in a PNG: one frame "
-                   "alone, "
-                   "several in\n"
-                   "            a sprite sheet\n"
+                   "alone,\n"
+                   "            several in a sprite sheet\n"
                    "  gif       the frames drawn as the board shows them, in an animated GIF that "
                    "loops, each\n"
                    "            frame for its delay (in hundredths of a second, at least 2)\n"
