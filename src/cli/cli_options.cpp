@@ -15,12 +15,16 @@ namespace glyphgrid {
 
 namespace {
 
-constexpr std::string_view CommandList = "data, grid, planes, export, document, profiles or send";
 #ifdef _WIN32
 // Its serial port code is POSIX; the Windows build leaves send out.
 constexpr std::string_view NoSendHere =
     "send (frames to a board on a serial port) is not in the Windows build";
 #endif
+
+std::string CommandList() {
+  return std::string("data, grid, planes, export, document, ") +
+         (PicturesBuilt() ? "png, gif, " : "") + "profiles or send";
+}
 
 bool IsOption(const std::string& argument) {
   return argument.size() > 1 && argument.starts_with('-');
@@ -105,6 +109,33 @@ std::optional<Error> TakeSendOption(const std::string& option, const std::string
   return std::nullopt;
 }
 
+// png and gif's options; unknown options where the pictures are left out.
+bool IsPictureOutputOption(const std::string& argument) {
+  return PicturesBuilt() && (argument == "--lamp-size" || argument == "--layout" ||
+                             argument == "-o" || argument == "--output");
+}
+
+std::optional<Error> TakePictureOutputOption(const std::string& option, const std::string& value,
+                                             CliOptions& options) {
+  if (option == "--lamp-size") {
+    const std::optional<int> size = ParseWholeNumber(value, MinLampSize, MaxLampSize);
+    if (!size) {
+      return NotInRange(option, MinLampSize, MaxLampSize, value);
+    }
+    options.lamp_size = *size;
+  } else if (option == "--layout") {
+    if (value != "row" && value != "grid") {
+      return Usage("--layout: expected row or grid, got " + Quoted(value));
+    }
+    options.sheet = value == "row" ? SheetLayout::Row : SheetLayout::Grid;
+  } else if (value.empty()) {
+    return Usage(option + ": expected a file name, or - for standard output");
+  } else {
+    options.output_file = value == StandardInputName ? "" : value;
+  }
+  return std::nullopt;
+}
+
 // uno-r4-live places the pattern at the uno-r4 profile's offset, so --offset alone should do.
 void StartFromUnoR4(ProfileArguments& profile_arguments) {
   const bool named = std::ranges::any_of(
@@ -170,11 +201,14 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   ProfileArguments profile_arguments;
   // profiles takes none of the options that read or change a pattern.
   std::string pattern_option;
-  // The first option that only text input takes.
+  // The first option that only text input takes, and the first that only pictures take.
   std::string text_option;
   // The first option that only send takes.
   std::string send_option;
   PictureArguments picture_arguments;
+  // The first option that only png and gif take, and --layout, which only png takes.
+  std::string picture_output_option;
+  std::string layout_option;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (!IsOption(argument)) {
@@ -216,7 +250,7 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
     }
     if (argument != "--from" && argument != "--op" && argument != "--frames" &&
         argument != "--delay" && !IsTextOption(argument) && !IsSendOption(argument) &&
-        !IsPictureOption(argument)) {
+        !IsPictureOption(argument) && !IsPictureOutputOption(argument)) {
       return Usage("unknown option " + Quoted(argument) + "; see --help");
     }
     if (i + 1 == arguments.size()) {
@@ -240,6 +274,12 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
       if (std::optional<Error> error = TakePictureOption(argument, value, picture_arguments)) {
         return *error;
       }
+    } else if (IsPictureOutputOption(argument)) {
+      if (std::optional<Error> error = TakePictureOutputOption(argument, value, options)) {
+        return *error;
+      }
+      picture_output_option = picture_output_option.empty() ? argument : picture_output_option;
+      layout_option = argument == "--layout" ? argument : layout_option;
     } else if (argument == "--from") {
       const std::optional<PatternFormat> format = PatternFormatNamed(value);
       options.from_text = value == "text";
@@ -281,15 +321,26 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   if (const Error* error = std::get_if<Error>(&picture)) {
     return *error;
   }
-  options.picture = std::get<PictureMapping>(picture);
+  options.picture_mapping = std::get<PictureMapping>(picture);
   if (positionals.empty()) {
-    return Usage("missing command (" + std::string(CommandList) + "); see --help");
+    return Usage("missing command (" + CommandList() + "); see --help");
   }
-  const bool send = positionals[0] == "send";
-  const std::optional<PatternFormat> output = PatternFormatNamed(positionals[0]);
-  if (!output && positionals[0] != "profiles" && !send) {
-    return Usage("unknown command " + Quoted(positionals[0]) + " (expected " +
-                 std::string(CommandList) + ")");
+  const std::string& command = positionals[0];
+  const bool send = command == "send";
+  if (command == "png" || command == "gif") {
+    if (!PicturesBuilt()) {
+      return Usage(command + ": this glyphgrid-cli is built without the picture libraries");
+    }
+    options.picture = command == "png" ? PictureFormat::Png : PictureFormat::Gif;
+  } else if (!picture_output_option.empty()) {
+    return Usage(picture_output_option + " is for pictures only: it goes with png or gif");
+  }
+  if (!layout_option.empty() && options.picture == PictureFormat::Gif) {
+    return Usage("--layout lays out a png; a gif shows its frames one after another");
+  }
+  const std::optional<PatternFormat> output = PatternFormatNamed(command);
+  if (!output && command != "profiles" && !send && !options.picture) {
+    return Usage("unknown command " + Quoted(command) + " (expected " + CommandList() + ")");
   }
 #ifdef _WIN32
   if (send) {
@@ -307,15 +358,16 @@ std::variant<CliOptions, Error> ParseCliOptions(const std::vector<std::string>& 
   }
   options.output = output.value_or(options.output);
   std::variant<WiringProfile, Error> profile = ResolveProfile(
-      profile_arguments, send || (output && (options.output == PatternFormat::Export ||
-                                             options.input == PatternFormat::Export)));
+      profile_arguments,
+      send || ((output || options.picture) && (options.output == PatternFormat::Export ||
+                                               options.input == PatternFormat::Export)));
   if (const Error* error = std::get_if<Error>(&profile)) {
     return *error;
   }
   options.profile = std::get<WiringProfile>(profile);
   if (send) {
     options.action = CliAction::Send;
-  } else if (!output) {
+  } else if (!output && !options.picture) {
     options.action = CliAction::Profiles;
     if (positionals.size() > 1) {
       return Usage("profiles reads no file, got " + Quoted(positionals[1]));
@@ -343,6 +395,11 @@ std::string UsageSynopsis() {
          "                     [--step N] [--direction DIR] [--colour COLOUR] [--fixed]\n"
          "                     [--font proportional|fixed] [--op OP]... [--delay MS] [FILE]\n" +
          PictureSynopsis() +
+         std::string(PicturesBuilt()
+                         ? "       glyphgrid-cli (png|gif) [--lamp-size N] [--layout row|grid] "
+                           "[-o FILE]\n"
+                           "                     [the input options above] [FILE]\n"
+                         : "") +
          "       glyphgrid-cli profiles\n"
 #ifndef _WIN32
          "       glyphgrid-cli send --port PATH [--protocol uno-r4-live|glyphgrid] [--baud N]\n"
@@ -369,10 +426,19 @@ std::string UsageText() {
          "  export    the frames as a wiring profile writes them, all in one text (one frame:\n"
          "            the pattern alone; basic: the DATA line)\n"
          "  document  the native document (JSON): every frame in four colours with its delay\n"
-         "  profiles  list the profile presets with their settings, and read nothing\n"
+         "  profiles  list the profile presets with their settings, and read nothing\n" +
+         std::string(
+             PicturesBuilt()
+                 ? "  png       the frames drawn as the board shows them, in a PNG: one frame "
+                   "alone,\n"
+                   "            several in a sprite sheet\n"
+                   "  gif       the frames drawn as the board shows them, in an animated GIF that "
+                   "loops, each\n"
+                   "            frame for its delay (in hundredths of a second, at least 2)\n"
+                 : "  (png and gif, the pictures, are left out of this build: it has no picture "
+                   "libraries)\n") +
 #ifdef _WIN32
-         "  " +
-         std::string(NoSendHere) + "\n" +
+         "  " + std::string(NoSendHere) + "\n" +
 #else
          "  send      show the frames on a board on a serial port, each for its delay; the\n"
          "            profile options give the order of the bytes\n"
@@ -410,6 +476,20 @@ std::string UsageText() {
          std::to_string(MinDelay) + " to " + std::to_string(MaxDelay) +
          " (default: the input's, or " + std::to_string(StartDefaultDelay) + ")\n" +
          SendOptionsText() +
+         std::string(
+             PicturesBuilt()
+                 ? "  --lamp-size N  png, gif: pixels a lamp, " + std::to_string(MinLampSize) +
+                       " to " + std::to_string(MaxLampSize) + " (default " +
+                       std::to_string(DefaultLampSize) +
+                       ")\n"
+                       "  --layout HOW   png of several frames: grid (the default, about "
+                       "as many rows as\n"
+                       "                 columns) or row\n"
+                       "  -o, --output FILE  png, gif: write the picture to FILE, replacing "
+                       "it whole, instead of\n"
+                       "                 to standard output, which must not be a "
+                       "terminal\n"
+                 : "") +
          "  -h, --help     print this help and exit\n"
          "  --version      print the version and exit\n"
          "\n" +

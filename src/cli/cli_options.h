@@ -11,6 +11,7 @@
 #include "cli/pattern_formats.h"
 #include "core/animation.h"
 #include "core/error.h"
+#include "core/lamp_rendering.h"
 #include "core/marquee.h"
 #include "core/picture_mapping.h"
 #include "core/wiring_profile.h"
@@ -19,7 +20,10 @@ namespace glyphgrid {
 
 enum class CliAction { Run, Help, Version, Profiles, Send };
 
-// The file name that stands for standard input.
+// The commands that draw the frames as lamps in a picture instead of printing them as text.
+enum class PictureFormat { Png, Gif };
+
+// The file name that stands for standard input, and for standard output after -o.
 inline constexpr std::string_view StandardInputName = "-";
 
 struct CliOptions {
@@ -33,9 +37,13 @@ struct CliOptions {
   bool from_text = false;     // --from text: the frames scroll the file's text
   MarqueeOptions marquee;     // the text's options; its delay comes from --delay
   bool from_picture = false;  // --from picture: the frames a picture file makes
-  PictureMapping picture;
+  PictureMapping picture_mapping;
   WiringProfile profile;  // of the export output or input, and of the frames send sends
   SendOptions send;       // send: the port and how to talk to the board
+  std::optional<PictureFormat> picture;  // png or gif: then `output` is not used
+  int lamp_size = DefaultLampSize;
+  SheetLayout sheet = SheetLayout::Grid;  // png of several frames
+  std::string output_file;                // -o: the picture goes there, not to standard output
 };
 
 // The arguments after the program name. The first argument that is not an option is the command,

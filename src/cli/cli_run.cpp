@@ -19,6 +19,11 @@
 #include "media/picture_reader.h"
 #endif
 
+#ifdef GLYPHGRID_MEDIA
+#include "cli/output_file.h"
+#include "media/lamp_pictures.h"
+#endif
+
 namespace glyphgrid {
 
 namespace {
@@ -63,7 +68,7 @@ std::variant<Document, Error> PictureFrames(const CliOptions& options, std::stri
   }
   const int delay = options.delay.value_or(StartDefaultDelay);
   std::variant<MappedPicture, Error> mapped =
-      MapPicture(std::get<Picture>(picture), options.picture, delay);
+      MapPicture(std::get<Picture>(picture), options.picture_mapping, delay);
   if (Error* error = std::get_if<Error>(&mapped)) {
     error->message = ShownInputName(options) + ": " + error->message;
     return std::move(*error);
@@ -128,16 +133,36 @@ Error WriteFailure() {
                      : "cannot write standard output"};
 }
 
+#ifdef GLYPHGRID_MEDIA
+// The frames drawn as lamps, to the -o file or to standard output.
+std::optional<Error> WritePicture(const CliOptions& options, std::span<const Frame> frames,
+                                  std::ostream& out) {
+  const std::variant<std::string, Error> picture =
+      options.picture == PictureFormat::Gif
+          ? LampAnimationGif(frames, options.lamp_size)
+          : LampSheetPng(frames, options.lamp_size, options.sheet);
+  if (const Error* error = std::get_if<Error>(&picture)) {
+    return *error;
+  }
+  const std::string& bytes = std::get<std::string>(picture);
+  if (!options.output_file.empty()) {
+    return ReplaceFile(options.output_file, Quoted(options.output_file), bytes);
+  }
+  return Write(out, bytes) ? std::nullopt : std::optional(WriteFailure());
+}
+#endif
+
 // Each input frame with the operations applied once, or the one input frame N times over with the
 // operations applied before each. Frames printed one by one are written as they are made, so
-// memory does not grow with their number; a document and an export hold them all in one text.
+// memory does not grow with their number; a document, an export and a picture hold them all.
 // The first export that leaves a colour out says so in one line on `err`.
-bool WriteFrames(const CliOptions& options, const Document& input, std::ostream& out,
-                 std::ostream& err) {
+std::optional<Error> WriteFrames(const CliOptions& options, const Document& input,
+                                 std::ostream& out, std::ostream& err) {
   const Animation& frames = input.animation;
   const bool several = frames.FrameCount() > 1;
   const bool export_text = options.output == PatternFormat::Export;
-  const bool whole = export_text || options.output == PatternFormat::Document;
+  const bool whole =
+      export_text || options.output == PatternFormat::Document || options.picture.has_value();
   std::vector<Frame> made;
   LampMatrix lamps = frames.At(0).Lamps();
   const int count = several ? frames.FrameCount() : options.frames.value_or(1);
@@ -161,15 +186,21 @@ bool WriteFrames(const CliOptions& options, const Document& input, std::ostream&
       made.emplace_back(lamps, options.delay.value_or(source.Delay()));
     } else if ((index > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) ||
                !Write(out, PatternText(options.output, lamps))) {
-      return false;
+      return WriteFailure();
     }
   }
   if (!whole) {
-    return true;
+    return std::nullopt;
   }
+#ifdef GLYPHGRID_MEDIA
+  if (options.picture) {
+    return WritePicture(options, made, out);
+  }
+#endif
   const Animation animation(std::move(made), frames.DefaultDelay());
-  return Write(out, export_text ? ExportAnimation(animation, options.profile) + "\n"
-                                : DocumentText({animation, input.profile}));
+  const bool written = Write(out, export_text ? ExportAnimation(animation, options.profile) + "\n"
+                                              : DocumentText({animation, input.profile}));
+  return written ? std::nullopt : std::optional(WriteFailure());
 }
 
 #ifndef _WIN32
@@ -202,7 +233,7 @@ Animation Operated(const CliOptions& options, const Animation& frames, std::ostr
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_input,
-           std::ostream& out, std::ostream& err) {
+           std::ostream& out, std::ostream& err, bool output_is_terminal) {
   const std::variant<CliOptions, Error> parsed = ParseCliOptions(arguments);
   if (const Error* error = std::get_if<Error>(&parsed)) {
     const int status = Fail(err, *error);
@@ -226,6 +257,13 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
       break;
     case CliAction::Run:
     case CliAction::Send: {
+      if (options.picture && options.output_file.empty() && output_is_terminal) {
+        return Fail(err,
+                    {Error::Kind::BadInput,
+                     "standard output is a terminal, which shows no picture; add -o FILE or "
+                     "redirect it (> picture." +
+                         std::string(options.picture == PictureFormat::Gif ? "gif" : "png") + ")"});
+      }
       const std::variant<std::string, Error> input = ReadInput(options, standard_input);
       if (const Error* error = std::get_if<Error>(&input)) {
         return Fail(err, *error);
@@ -253,7 +291,9 @@ int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_i
         return failed ? Fail(err, *failed) : CliExitSuccess;
       }
 #endif
-      written = WriteFrames(options, document, out, err);
+      if (const std::optional<Error> error = WriteFrames(options, document, out, err)) {
+        return Fail(err, *error);
+      }
       break;
     }
   }

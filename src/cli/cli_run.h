@@ -14,8 +14,8 @@ inline constexpr int CliExitBadInput = 2;    // bad usage or a pattern text that
 
 // glyphgrid-cli as a whole: the arguments after the program name in, the exit status out. Frames
 // are written to `out` as they are made; every error comes before the first frame except a
-// failure to write, and puts one line on `err`.
+// failure to write, and puts one line on `err`. A picture is never written to a terminal.
 int RunCli(const std::vector<std::string>& arguments, const ReadSome& standard_input,
-           std::ostream& out, std::ostream& err);
+           std::ostream& out, std::ostream& err, bool output_is_terminal = false);
 
 }  // namespace glyphgrid

@@ -23,5 +23,10 @@ int main(int argc, char** argv) {
   const auto read_standard_input = [](char* buffer, std::size_t size) {
     return static_cast<std::ptrdiff_t>(::read(0, buffer, static_cast<unsigned>(size)));
   };
-  return glyphgrid::RunCli(arguments, read_standard_input, std::cout, std::cerr);
+#ifdef _WIN32
+  const bool terminal = _isatty(1) != 0;
+#else
+  const bool terminal = ::isatty(1) != 0;
+#endif
+  return glyphgrid::RunCli(arguments, read_standard_input, std::cout, std::cerr, terminal);
 }

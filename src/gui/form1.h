@@ -86,6 +86,8 @@ class Form1 : public QMainWindow {
 
   // Export and import through wiring profiles (form1_export.cpp).
   void ShowExport();
+  // File > Export Picture..., in a build with the picture libraries.
+  void ShowExportPicture();
   void PastePattern();
   void ImportPatternFile();
   // Board > Find Wiring...: the wiring wizard, which saves the export profile it finds.

@@ -10,6 +10,10 @@
 #include "gui/toolkit.h"
 #include "gui/wiring_wizard_dialog.h"
 
+#ifdef GLYPHGRID_MEDIA
+#include "gui/export_picture_dialog.h"
+#endif
+
 namespace glyphgrid {
 
 namespace {
@@ -33,6 +37,14 @@ void Form1::FindWiring() {
   dialog->setWindowModality(Qt::WindowModal);
   dialog->open();
 }
+
+#ifdef GLYPHGRID_MEDIA
+void Form1::ShowExportPicture() {
+  auto* dialog = new ExportPictureDialog(toolkit_, Frames(), history_.FrameIndex(), this);
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->open();
+}
+#endif
 
 void Form1::PastePattern() {
   const QString failure = QStringLiteral("Cannot paste the pattern: the clipboard ");

@@ -37,6 +37,10 @@ void Form1::CreateMenus() {
       ->setObjectName("actionSaveDocument");
   file->addAction("&Export...", QKeySequence("Ctrl+E"), this, &Form1::ShowExport)
       ->setObjectName("actionExport");
+#ifdef GLYPHGRID_MEDIA
+  file->addAction("Export &Picture...", this, &Form1::ShowExportPicture)
+      ->setObjectName("actionExportPicture");
+#endif
   file->addSeparator();
   file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &Form1::ExitProgram)
       ->setObjectName("actionExit");

@@ -164,7 +164,8 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"grid --from text --colour blue", "x", 2, "--colour: expected red, green or orange"},
       {"grid --from text", "\n", 2, "the text is empty"},
       {"", "", 2,
-       "missing command (data, grid, planes, export, document, profiles or send); see --help\nUsage: "},
+       "missing command (data, grid, planes, export, document, png, gif, profiles or send); see "
+       "--help\nUsage: "},
       {"profiles --op shift-up --frames 3", "", 2, "profiles takes no options, got --op\n"},
       {"--from", "", 2, "--from: missing value"},
       {"svg", "", 2, "unknown command 'svg'"},
@@ -173,7 +174,8 @@ TEST(CliTest, RejectsBadInputAndUsageWithOneLineAndNoOutput) {
       {"send", "", 2, "send needs --port PATH"},
       {"grid --loop", "", 2, "--loop is for send only"},
       {"send --port /dev/null --baud 115201", "", 2, "--baud: expected one of 1200, 2400,"},
-      {"send --port /dev/null --protocol uno", "", 2, "--protocol: expected uno-r4-live or glyphgrid"},
+      {"send --port /dev/null --protocol uno", "", 2,
+       "--protocol: expected uno-r4-live or glyphgrid"},
       {"send --port /dev/null --offset 3", "", 2, "--offset places the pattern on the UNO R4"},
   };
   const Result unreadable = Cli("grid", "", EISDIR);
