@@ -1,71 +1,20 @@
 #include "core/frame_pacer.h"
 
 #include <algorithm>
-#include <charconv>
-#include <string_view>
+
+#include "core/glyphgrid_protocol.h"
 
 namespace glyphgrid {
 
-namespace {
-
-constexpr std::uint8_t Ack = 0x06;
-constexpr std::uint8_t Nak = 0x15;
-// A longer line is garbage; its last bytes may still hold the real answer.
-constexpr std::size_t MaxLineLength = 64;
-constexpr std::string_view LineStart = "GLYPHGRID";
-
-// Reads a number at the front of `text` and takes it off; nothing when none stands there.
-std::optional<int> TakeNumber(std::string_view& text) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end == text.data()) {
-    return std::nullopt;
-  }
-  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
-  return value;
-}
-
-bool TakeChar(std::string_view& text, char c) {
-  if (text.empty() || text.front() != c) {
-    return false;
-  }
-  text.remove_prefix(1);
-  return true;
-}
-
-}  // namespace
-
-std::optional<BoardInfo> ParseBoardLine(std::string_view line) {
-  if (line.ends_with('\r')) {
-    line.remove_suffix(1);
-  }
-  if (!line.starts_with(LineStart)) {
-    return std::nullopt;
-  }
-  line.remove_prefix(LineStart.size());
-  BoardInfo board;
-  std::optional<int> version, columns, rows;
-  if (!TakeChar(line, ' ') || !(version = TakeNumber(line)) || !TakeChar(line, ' ') ||
-      !(columns = TakeNumber(line)) || !TakeChar(line, 'x') || !(rows = TakeNumber(line)) ||
-      !TakeChar(line, ' ') || line.empty()) {
-    return std::nullopt;
-  }
-  const bool colour_names = std::all_of(line.begin(), line.end(),
-                                        [](char c) { return (c >= 'a' && c <= 'z') || c == ','; });
-  if (!colour_names || *version < 0 || *columns <= 0 || *rows <= 0) {
-    return std::nullopt;
-  }
-  return BoardInfo{*version, *columns, *rows, std::string(line)};
-}
-
-FramePacer::FramePacer(Pacing pacing, Bytes hello) : pacing_(pacing), hello_(std::move(hello)) {}
+FramePacer::FramePacer(BoardProtocol protocol) : answers_(AnswersFrames(protocol)) {}
 
 FramePacer::Bytes FramePacer::Start() {
-  if (pacing_ == Pacing::ByWrite) {
+  if (!answers_) {
     return {};
   }
   greeting_ = true;
-  return hello_;
+  reader_.ExpectHello();
+  return HelloMessage();
 }
 
 FramePacer::Bytes FramePacer::Offer(Bytes message) {
@@ -78,7 +27,7 @@ FramePacer::Bytes FramePacer::Offer(Bytes message) {
 }
 
 FramePacer::Bytes FramePacer::Written(std::size_t count) {
-  if (pacing_ != Pacing::ByWrite || !in_flight_) {
+  if (answers_ || !in_flight_) {
     return {};
   }
   unwritten_ -= std::min(count, unwritten_);
@@ -89,24 +38,22 @@ FramePacer::Bytes FramePacer::Written(std::size_t count) {
   return Next();
 }
 
-FramePacer::Bytes FramePacer::Received(std::span<const std::uint8_t> bytes) {
-  if (pacing_ != Pacing::ByAnswer) {
+FramePacer::Reply FramePacer::Received(std::span<const std::uint8_t> bytes) {
+  if (!answers_) {
     return {};
   }
-  // Once a frame goes, the rest of `bytes` came before it and cannot answer it.
-  for (const std::uint8_t byte : bytes) {
-    if (greeting_) {
-      LineByte(byte);
-      if (!greeting_) {
-        return Next();
-      }
-    } else if (in_flight_ && (byte == Ack || byte == Nak)) {
-      refusals_ += byte == Nak ? 1 : 0;
-      in_flight_ = false;
-      return Next();
-    }
+  std::optional<BoardAnswer> answer = reader_.Feed(bytes);
+  if (!answer) {
+    return {};
   }
-  return {};
+  greeting_ = false;
+  in_flight_ = false;
+  // A line that names the protocol but does not parse: the board speaks something else, which
+  // whoever reads the answer says; nothing more goes to it.
+  if (answer->kind == BoardAnswer::Kind::BadHello) {
+    return {{}, std::move(answer)};
+  }
+  return {Next(), std::move(answer)};
 }
 
 FramePacer::Bytes FramePacer::Next() {
@@ -117,24 +64,10 @@ FramePacer::Bytes FramePacer::Next() {
   waiting_.reset();
   in_flight_ = true;
   unwritten_ = message.size();
+  if (answers_) {
+    reader_.ExpectFrameAnswer();
+  }
   return message;
-}
-
-void FramePacer::LineByte(std::uint8_t byte) {
-  if (byte != '\n') {
-    line_.push_back(static_cast<char>(byte));
-    if (line_.size() > MaxLineLength) {
-      line_.erase(0, line_.size() - MaxLineLength);
-    }
-    return;
-  }
-  // Garbage before the answer on the same line is skipped.
-  const std::size_t start = line_.find(LineStart);
-  if (start != std::string::npos) {
-    board_ = ParseBoardLine(std::string_view(line_).substr(start));
-    greeting_ = !board_;
-  }
-  line_.clear();
 }
 
 }  // namespace glyphgrid
