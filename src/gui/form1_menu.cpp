@@ -83,6 +83,7 @@ void Form1::CreateMenus() {
   apply_to_all_->setCheckable(true);
 
   CreateFrameMenu();
+  CreateBoardMenu();
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");
