@@ -126,10 +126,12 @@ void BoardLink::PortFailed(QSerialPort::SerialPortError error) {
   if (!pacer_ || error == QSerialPort::NoError) {
     return;
   }
-  // The system's words for a vanished device ("Input/output error") don't say what happened.
-  Fail(error == QSerialPort::ResourceError
-           ? QString("Lost %1: the port is gone (cable pulled?)").arg(port_name_)
-           : QString("Lost %1: %2").arg(port_name_, port_.errorString()));
+  // The system's words for a vanished device ("Input/output error", or a stale errno) don't
+  // say what happened.
+  const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::WriteError ||
+                    error == QSerialPort::ReadError;
+  Fail(gone ? QString("Lost %1: the port stopped working (cable pulled?)").arg(port_name_)
+            : QString("Lost %1: %2").arg(port_name_, port_.errorString()));
 }
 
 void BoardLink::TimedOut() {
