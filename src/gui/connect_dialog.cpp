@@ -60,8 +60,9 @@ ConnectDialog::ConnectDialog(QWidget* parent)
   for (const OptionValue<BoardProtocol>& protocol : BoardProtocolValues) {
     protocol_->addItem(FromView(protocol.name), static_cast<int>(protocol.value));
   }
+  const int chosen = protocol_->findText(settings.value(ProtocolKey).toString());
   protocol_->setCurrentIndex(
-      std::max(protocol_->findText(settings.value(ProtocolKey).toString()), 0));
+      chosen >= 0 ? chosen : protocol_->findData(static_cast<int>(DefaultBoardProtocol)));
   note_->setObjectName("lblNote");
   note_->setWordWrap(true);
 
