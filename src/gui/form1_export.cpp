@@ -18,10 +18,12 @@ const QString ImportFilter =
 
 }  // namespace
 
-// Window-modal: the export shows the animation as it was when the dialog opened.
+// Window-modal: the export shows the animation as it was when the dialog opened. The profile
+// chosen in it is the board's from then on, so the board shows the frame in it at once.
 void Form1::ShowExport() {
   auto* dialog = new ExportDialog(toolkit_, Frames(), history_.FrameIndex(), this);
   dialog->setWindowModality(Qt::WindowModal);
+  connect(dialog, &QDialog::finished, this, &Form1::SendFrame);
   dialog->open();
 }
 
