@@ -2,9 +2,14 @@
 
 #include <span>
 
+#include "core/error.h"
 #include "gui/from_view.h"
 
 namespace glyphgrid {
+
+QString ShownPort(const QString& port) {
+  return FromView(Escaped(port.toStdString()));
+}
 
 BoardLink::BoardLink(QObject* parent) : QObject(parent) {
   answer_timer_.setSingleShot(true);
@@ -24,11 +29,11 @@ BoardLink::~BoardLink() {
 
 void BoardLink::Open(const QString& port, qint32 baud, BoardProtocol protocol) {
   Close();
-  port_name_ = port;
+  port_name_ = ShownPort(port);
   protocol_ = protocol;
   port_.setPortName(port);
   if (!port_.open(QIODevice::ReadWrite)) {
-    emit Failed(QString("Cannot open %1: %2").arg(port, port_.errorString()));
+    emit Failed(QString("Cannot open %1: %2").arg(port_name_, port_.errorString()));
     return;
   }
   const bool set = port_.setBaudRate(baud) && port_.setDataBits(QSerialPort::Data8) &&
@@ -38,13 +43,13 @@ void BoardLink::Open(const QString& port, qint32 baud, BoardProtocol protocol) {
   if (!set) {
     const QString reason = port_.errorString();
     port_.close();
-    emit Failed(QString("Cannot set %1 to %2 baud: %3").arg(port).arg(baud).arg(reason));
+    emit Failed(QString("Cannot set %1 to %2 baud: %3").arg(port_name_).arg(baud).arg(reason));
     return;
   }
   pacer_.emplace(protocol);
   Write(pacer_->Start());
   if (!AnswersFrames(protocol)) {
-    emit Connected(QString("Connected to %1 (uno-r4-live)").arg(port));
+    emit Connected(QString("Connected to %1 (uno-r4-live)").arg(port_name_));
   }
 }
 
@@ -94,7 +99,7 @@ void BoardLink::ReadAnswer() {
   const BoardAnswer& answer = *reply.answer;
   if (answer.kind == BoardAnswer::Kind::BadHello) {
     Fail(QString("The board on %1 answered \"%2\", not a glyphgrid line")
-             .arg(port_name_, QString::fromLatin1(answer.line)));
+             .arg(port_name_, FromView(Escaped(answer.line))));
     return;
   }
   if (answer.kind == BoardAnswer::Kind::Hello) {

@@ -32,6 +32,7 @@ class BoardLink : public QObject {
   // Says nothing: whoever closes it knows.
   void Close();
   bool IsOpen() const { return pacer_.has_value(); }
+  // The port's name as messages show it.
   const QString& PortName() const { return port_name_; }
   // What a glyphgrid board said it is; nothing before its answer and with uno-r4-live.
   const std::optional<BoardHello>& Board() const { return board_; }
@@ -61,5 +62,8 @@ class BoardLink : public QObject {
   std::optional<FramePacer> pacer_;
   std::optional<BoardHello> board_;
 };
+
+// A port's name made safe for a one-line message: control characters escaped.
+QString ShownPort(const QString& port);
 
 }  // namespace glyphgrid

@@ -65,7 +65,7 @@ void Form1::ShowConnect() {
 }
 
 void Form1::ConnectBoard(const QString& port, qint32 baud, BoardProtocol protocol) {
-  board_status_->setText(QString("Connecting to %1...").arg(port));
+  board_status_->setText(QString("Connecting to %1...").arg(ShownPort(port)));
   disconnect_->setEnabled(true);
   // A failure to open is reported before Open returns.
   board_link_->Open(port, baud, protocol);
