@@ -126,9 +126,8 @@ class Form1 : public QMainWindow {
   // Sends the lamps shown to the board, when one is connected.
   void SendFrame();
   void ShowStatusMessage(const QString& message, int shown_ms);
-  // Says how the board differs from what the export's profile sends, after "The board" and
-  // `what`; false when it takes the profile's frames.
-  bool WarnOfMismatch(const QString& what);
+  // Why the connected board refuses the export profile's frames; empty when it takes them.
+  QString BoardMismatch() const;
   void SaveText(const std::string& bytes, const QString& filter);
   void ShowFailure(const Error& error);
   // A file the user picked and its bytes; nothing when the dialog was cancelled or the file

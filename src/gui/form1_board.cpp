@@ -8,7 +8,6 @@
 #include "gui/connect_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
-#include "gui/from_view.h"
 
 namespace glyphgrid {
 
@@ -21,10 +20,11 @@ constexpr int NoticeShownMs = 5000;
 }  // namespace
 
 void Form1::CreateBoardMenu() {
+  // Beside the lamp description, and like it out of view while a message needs the whole bar.
   board_status_ = new QLabel(this);
   board_status_->setObjectName("BoardStatus");
-  board_status_->setContentsMargins(0, 0, 6, 0);
-  statusBar()->addPermanentWidget(board_status_);
+  board_status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  statusBar()->addWidget(board_status_, 1);
   QMenu* board = menuBar()->addMenu("&Board");
   board->addAction("&Connect...", this, &Form1::ShowConnect)->setObjectName("actionConnect");
   disconnect_ = board->addAction("&Disconnect", this, &Form1::DisconnectBoard);
@@ -32,7 +32,10 @@ void Form1::CreateBoardMenu() {
   disconnect_->setEnabled(false);
   connect(board_link_, &BoardLink::Connected, this, [this](const QString& status) {
     board_status_->setText(status);
-    WarnOfMismatch("");
+    const QString mismatch = BoardMismatch();
+    if (!mismatch.isEmpty()) {
+      ShowStatusMessage("Frames will be refused: " + mismatch, FailureShownMs);
+    }
   });
   connect(board_link_, &BoardLink::Failed, this, [this](const QString& message) {
     disconnect_->setEnabled(false);
@@ -40,20 +43,31 @@ void Form1::CreateBoardMenu() {
     ShowStatusMessage(message, FailureShownMs);
   });
   connect(board_link_, &BoardLink::Refused, this, [this] {
-    if (!WarnOfMismatch(" refused the frame; it")) {
-      ShowStatusMessage("The board refused a frame: garbled on the line?", FailureShownMs);
-    }
+    const QString mismatch = BoardMismatch();
+    ShowStatusMessage(mismatch.isEmpty() ? "The board refused a frame: garbled on the line?"
+                                         : "Frame refused: " + mismatch,
+                      FailureShownMs);
   });
 }
 
-bool Form1::WarnOfMismatch(const QString& what) {
+// Short enough for the narrow window's status bar, unlike the whole story of HelloMismatch.
+QString Form1::BoardMismatch() const {
   const std::optional<BoardHello>& board = board_link_->Board();
-  const std::optional<std::string> mismatch =
-      board ? HelloMismatch(*board, LoadExportProfile()) : std::nullopt;
-  if (mismatch) {
-    ShowStatusMessage("The board" + what + " " + FromView(*mismatch), FailureShownMs);
+  if (!board) {
+    return {};
   }
-  return mismatch.has_value();
+  if (board->columns != LampsPerRow || board->rows != LampsPerRow) {
+    return QString("the board is %1x%2, not 8x8").arg(board->columns).arg(board->rows);
+  }
+  const auto takes = static_cast<int>(board->colours.size());
+  const int writes = PlaneCount(LoadExportProfile().planes);
+  if (takes == writes) {
+    return {};
+  }
+  return QString("the board takes %1 colour plane%2, the export profile writes %3")
+      .arg(takes)
+      .arg(takes == 1 ? "" : "s")
+      .arg(writes);
 }
 
 void Form1::ShowConnect() {
