@@ -77,7 +77,10 @@ void BoardLink::Write(const FramePacer::Bytes& bytes) {
   if (!bytes.empty()) {
     const auto size = static_cast<qint64>(bytes.size());
     if (port_.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-      Fail(QString("Cannot write to %1: %2").arg(port_name_, port_.errorString()));
+      // The port may have reported the failure itself, and closed the link.
+      if (pacer_) {
+        Fail(QString("Cannot write to %1: %2").arg(port_name_, port_.errorString()));
+      }
       return;
     }
     answer_timer_.start(AnswerTimeoutMs);
