@@ -14,6 +14,15 @@ FramePacer::Bytes FramePacer::Start() {
   }
   greeting_ = true;
   reader_.ExpectHello();
+  ++hellos_;
+  return HelloMessage();
+}
+
+FramePacer::Bytes FramePacer::Overdue() {
+  if (!greeting_ || hellos_ >= MaxHellos) {
+    return {};
+  }
+  ++hellos_;
   return HelloMessage();
 }
 

@@ -37,6 +37,11 @@ class FramePacer {
   };
   Reply Received(std::span<const std::uint8_t> bytes);
 
+  // The answer is overdue (AnswerTimeoutMs): the hello again while a board that resets when the
+  // port opens may still be starting, up to MaxHellos in all; otherwise nothing, and the board
+  // has stopped answering.
+  Bytes Overdue();
+
   // Something is in flight, so an answer (or the port) is awaited against the clock.
   bool Waiting() const { return greeting_ || in_flight_; }
   bool Greeting() const { return greeting_; }
@@ -44,7 +49,11 @@ class FramePacer {
  private:
   Bytes Next();
 
+  // A classic UNO or Nano runs its bootloader for about 2 s after the port opens.
+  static constexpr int MaxHellos = 3;
+
   bool answers_;
+  int hellos_ = 0;
   bool greeting_ = false;
   bool in_flight_ = false;
   std::size_t unwritten_ = 0;

@@ -146,8 +146,10 @@ void BoardLink::TimedOut() {
   if (!pacer_) {
     return;
   }
-  if (pacer_->Greeting()) {
-    Fail(QString("No answer from %1 in 1 s: is the glyphgrid firmware on it?").arg(port_name_));
+  if (const FramePacer::Bytes again = pacer_->Overdue(); !again.empty()) {
+    Write(again);
+  } else if (pacer_->Greeting()) {
+    Fail(QString("No answer from %1 in 3 s: is the glyphgrid firmware on it?").arg(port_name_));
   } else if (AnswersFrames(protocol_)) {
     Fail(QString("The board on %1 stopped answering (1 s)").arg(port_name_));
   } else {

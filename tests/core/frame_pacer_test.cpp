@@ -8,7 +8,8 @@ namespace glyphgrid {
 namespace {
 
 // Events as text: "+A" offers message "A", "<..." receives bytes, "w.." says 2 bytes were
-// written. The log holds what the pacer writes ("H" for the hello) and the answers it reads.
+// written, "t" that the answer is overdue. The log holds what the pacer writes ("H" for the
+// hello), the answers it reads, and "stop" when it has no more patience.
 TEST(FramePacerTest, OneFrameInFlightAndTheLatestWins) {
   using enum BoardProtocol;
   const std::string hello = "<GLYPHGRID 1 8x8 red\n";
@@ -19,6 +20,8 @@ TEST(FramePacerTest, OneFrameInFlightAndTheLatestWins) {
        " H hello A nak C"},
       {Glyphgrid, {hello, "+A", "<\x06", "+A", "+B", "<\x15\x06", "+C"}, " H hello A ack B nak C"},
       {Glyphgrid, {"+A", "<GLYPHGRID 1 8x8\n"}, " H bad"},
+      {Glyphgrid, {"t", "t", hello, "+A", "t"}, " H H H hello A stop"},
+      {Glyphgrid, {"t", "t", "t"}, " H H H stop"},
       {UnoR4Live, {"+AAA", "+B", "<\x06", "w..", "+C", "w.", "+C", "w.", "+D"}, " AAA C D"},
   };
   const char* kinds[] = {" ack", " nak", " hello", " bad"};
@@ -39,8 +42,12 @@ TEST(FramePacerTest, OneFrameInFlightAndTheLatestWins) {
         const FramePacer::Reply reply = pacer.Received(rest);
         log += reply.answer ? kinds[static_cast<int>(reply.answer->kind)] : "";
         write(reply.next);
-      } else {
+      } else if (event[0] == 'w') {
         write(pacer.Written(rest.size()));
+      } else {
+        const FramePacer::Bytes again = pacer.Overdue();
+        log += again.empty() ? " stop" : "";
+        write(again);
       }
     }
     EXPECT_EQ(log, expected) << events.back();
