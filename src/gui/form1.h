@@ -126,8 +126,8 @@ class Form1 : public QMainWindow {
   // Sends the lamps shown to the board, when one is connected.
   void SendFrame();
   void ShowStatusMessage(const QString& message, int shown_ms);
-  // Why the connected board refuses the export profile's frames; empty when it takes them.
-  QString BoardMismatch() const;
+  // Why the connected board would refuse `profile`'s frames; empty when it takes them.
+  QString BoardMismatch(const WiringProfile& profile) const;
   void SaveText(const std::string& bytes, const QString& filter);
   void ShowFailure(const Error& error);
   // A file the user picked and its bytes; nothing when the dialog was cancelled or the file

@@ -30,41 +30,36 @@ void Form1::CreateBoardMenu() {
   disconnect_ = board->addAction("&Disconnect", this, &Form1::DisconnectBoard);
   disconnect_->setObjectName("actionDisconnect");
   disconnect_->setEnabled(false);
-  connect(board_link_, &BoardLink::Connected, this, [this](const QString& status) {
-    board_status_->setText(status);
-    const QString mismatch = BoardMismatch();
-    if (!mismatch.isEmpty()) {
-      ShowStatusMessage("Frames will be refused: " + mismatch, FailureShownMs);
-    }
-  });
+  connect(board_link_, &BoardLink::Connected, this,
+          [this](const QString& status) { board_status_->setText(status); });
   connect(board_link_, &BoardLink::Failed, this, [this](const QString& message) {
     disconnect_->setEnabled(false);
     board_status_->clear();
     ShowStatusMessage(message, FailureShownMs);
   });
   connect(board_link_, &BoardLink::Refused, this, [this] {
-    const QString mismatch = BoardMismatch();
+    const QString mismatch = BoardMismatch(LoadExportProfile());
     ShowStatusMessage(mismatch.isEmpty() ? "The board refused a frame: garbled on the line?"
-                                         : "Frame refused: " + mismatch,
+                                         : "Refused by the board: " + mismatch,
                       FailureShownMs);
   });
 }
 
 // Short enough for the narrow window's status bar, unlike the whole story of HelloMismatch.
-QString Form1::BoardMismatch() const {
+QString Form1::BoardMismatch(const WiringProfile& profile) const {
   const std::optional<BoardHello>& board = board_link_->Board();
   if (!board) {
     return {};
   }
   if (board->columns != LampsPerRow || board->rows != LampsPerRow) {
-    return QString("the board is %1x%2, not 8x8").arg(board->columns).arg(board->rows);
+    return QString("it is %1x%2, not 8x8").arg(board->columns).arg(board->rows);
   }
   const auto takes = static_cast<int>(board->colours.size());
-  const int writes = PlaneCount(LoadExportProfile().planes);
+  const int writes = PlaneCount(profile.planes);
   if (takes == writes) {
     return {};
   }
-  return QString("the board takes %1 colour plane%2, the export profile writes %3")
+  return QString("it takes %1 colour plane%2, the export profile writes %3")
       .arg(takes)
       .arg(takes == 1 ? "" : "s")
       .arg(writes);
@@ -100,10 +95,17 @@ bool Form1::ShowOnBoard(const LampMatrix& lamps, const WiringProfile& profile) {
   return board_link_->IsOpen();
 }
 
+// A frame the board would refuse is not sent, so a mismatch is one message, not a NAK a change.
 void Form1::SendFrame() {
-  if (board_link_->IsOpen()) {
-    board_link_->Show(lamps_, LoadExportProfile());
+  if (!board_link_->IsOpen()) {
+    return;
   }
+  const WiringProfile profile = LoadExportProfile();
+  if (const QString mismatch = BoardMismatch(profile); !mismatch.isEmpty()) {
+    ShowStatusMessage("Not sent to the board: " + mismatch, FailureShownMs);
+    return;
+  }
+  board_link_->Show(lamps_, profile);
 }
 
 }  // namespace glyphgrid
