@@ -11,6 +11,7 @@
 #include "core/data_text.h"
 #include "core/pattern_operations.h"
 #include "gui/app_icon.h"
+#include "gui/board_link.h"
 #include "gui/classic_font.h"
 #include "gui/controls.h"
 #include "gui/form2.h"
@@ -57,7 +58,8 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
       client_area_(new QWidget(this)),
       lamp_grid_(new LampGrid(lamps_, client_area_)),
       lamp_status_(new QLabel(this)),
-      recovery_(new RecoveryStore(RecoveryStore::DefaultFolder(), this)) {
+      recovery_(new RecoveryStore(RecoveryStore::DefaultFolder(), this)),
+      board_link_(new BoardLink(this)) {
   setObjectName("Form1");
   setWindowTitle("www.glyphgrid.example");
   setWindowIcon(AppIcon());
@@ -86,14 +88,17 @@ Form1::Form1(Toolkit& toolkit, QWidget* parent)
     ChangeLamps("Draw", [lamp, colour](LampMatrix& lamps) { lamps.SetColour(lamp, colour); });
   });
   connect(lamp_grid_, &LampGrid::Pointed, this, &Form1::ShowPointed);
-  // A timed write happens while the user draws: a message box would interrupt every change. The
-  // window is narrow, so the middle of the message goes: what failed and why stay in view.
-  connect(recovery_, &RecoveryStore::WriteFailed, this, [this](const QString& message) {
-    const int margins = 24;
-    statusBar()->showMessage(statusBar()->fontMetrics().elidedText(message, Qt::ElideMiddle,
-                                                                   statusBar()->width() - margins),
-                             15000);
-  });
+  // A timed write happens while the user draws: a message box would interrupt every change.
+  connect(recovery_, &RecoveryStore::WriteFailed, this,
+          [this](const QString& message) { ShowStatusMessage(message, 15000); });
+}
+
+// The window is narrow, so the middle of the message goes: what failed and why stay in view.
+void Form1::ShowStatusMessage(const QString& message, int shown_ms) {
+  const int margins = 24;
+  statusBar()->showMessage(statusBar()->fontMetrics().elidedText(message, Qt::ElideMiddle,
+                                                                 statusBar()->width() - margins),
+                           shown_ms);
 }
 
 Form1::~Form1() {

@@ -5,9 +5,11 @@
 #include <QPointer>
 #include <optional>
 
+#include "core/board_protocol.h"
 #include "core/edit_session.h"
 #include "core/error.h"
 #include "core/lamp_matrix.h"
+#include "core/wiring_profile.h"
 
 class QAction;
 class QActionGroup;
@@ -18,6 +20,7 @@ class QTimer;
 
 namespace glyphgrid {
 
+class BoardLink;
 class Form2;
 class FrameStrip;
 class LampGrid;
@@ -86,7 +89,7 @@ class Form1 : public QMainWindow {
 
   // Export and import through wiring profiles (form1_export.cpp).
   void ShowExport();
-  // File > Export Picture..., in a build with the picture libraries.
+  // File > Export Picture...: the frames drawn as lamps in a PNG or an animated GIF.
   void ShowExportPicture();
   void PastePattern();
   void ImportPatternFile();
@@ -95,6 +98,16 @@ class Form1 : public QMainWindow {
 
   // Brings back the lamps of the ended session that changed them last (form1_recovery.cpp).
   void RecoverLastSession();
+
+  // The board (form1_board.cpp): connected, it shows the chosen frame as the editor does, its
+  // bytes in the export's wiring profile, read afresh for each frame.
+  void ShowConnect();
+  void ConnectBoard(const QString& port, qint32 baud, BoardProtocol protocol);
+  void DisconnectBoard();
+  const BoardLink& Board() const { return *board_link_; }
+  // Shows any lamps in any profile on the connected board, as the wiring wizard's test patterns
+  // do; the editor's next change replaces them. False when no board is connected.
+  bool ShowOnBoard(const LampMatrix& lamps, const WiringProfile& profile);
 
   void Command1_Click();
   void Command3_Click();
@@ -116,6 +129,12 @@ class Form1 : public QMainWindow {
   void Form_Unload();
   void CreateControls();
   void CreateMenus();
+  void CreateBoardMenu();
+  // Sends the lamps shown to the board, when one is connected.
+  void SendFrame();
+  void ShowStatusMessage(const QString& message, int shown_ms);
+  // Why the connected board would refuse `profile`'s frames; empty when it takes them.
+  QString BoardMismatch(const WiringProfile& profile) const;
   void SaveText(const std::string& bytes, const QString& filter);
   void ShowFailure(const Error& error);
   // A file the user picked and its bytes; nothing when the dialog was cancelled or the file
@@ -164,6 +183,9 @@ class Form1 : public QMainWindow {
   LampGrid* lamp_grid_;
   QLabel* lamp_status_;
   RecoveryStore* recovery_;
+  BoardLink* board_link_;
+  QLabel* board_status_ = nullptr;
+  QAction* disconnect_ = nullptr;
   QAction* undo_ = nullptr;
   QAction* redo_ = nullptr;
   QAction* apply_to_all_ = nullptr;

@@ -2,17 +2,15 @@
 #include <QGuiApplication>
 
 #include "core/animation_import.h"
+#include "gui/board_link.h"
 #include "gui/export_dialog.h"
+#include "gui/export_picture_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/form1.h"
 #include "gui/from_view.h"
 #include "gui/pattern_file.h"
 #include "gui/toolkit.h"
 #include "gui/wiring_wizard_dialog.h"
-
-#ifdef GLYPHGRID_MEDIA
-#include "gui/export_picture_dialog.h"
-#endif
 
 namespace glyphgrid {
 
@@ -23,28 +21,35 @@ const QString ImportFilter =
 
 }  // namespace
 
-// Window-modal: the export shows the animation as it was when the dialog opened.
+// Window-modal: the export shows the animation as it was when the dialog opened. The profile
+// chosen in it is the board's from then on, so the board shows the frame in it at once.
 void Form1::ShowExport() {
   auto* dialog = new ExportDialog(toolkit_, Frames(), history_.FrameIndex(), this);
   dialog->setWindowModality(Qt::WindowModal);
+  connect(dialog, &QDialog::finished, this, &Form1::SendFrame);
   dialog->open();
 }
 
-// No board is connected to this window: the wizard gives the test pattern's export to run on the
-// board and reads back which picture the board showed.
+// With a board connected the wizard shows its test pattern there; without one it gives the test
+// pattern's export to run on the board. Either way the board shows the editor's frame again after.
 void Form1::FindWiring() {
-  auto* dialog = new WiringWizard(toolkit_, LoadExportProfile(), ShowOnBoard(), this);
+  ShowPattern show_on_board;
+  if (board_link_->IsOpen()) {
+    show_on_board = [this](const LampMatrix& lamps, const WiringProfile& profile) {
+      ShowOnBoard(lamps, profile);
+    };
+  }
+  auto* dialog = new WiringWizard(toolkit_, LoadExportProfile(), show_on_board, this);
   dialog->setWindowModality(Qt::WindowModal);
+  connect(dialog, &QDialog::finished, this, &Form1::SendFrame);
   dialog->open();
 }
 
-#ifdef GLYPHGRID_MEDIA
 void Form1::ShowExportPicture() {
   auto* dialog = new ExportPictureDialog(toolkit_, Frames(), history_.FrameIndex(), this);
   dialog->setWindowModality(Qt::WindowModal);
   dialog->open();
 }
-#endif
 
 void Form1::PastePattern() {
   const QString failure = QStringLiteral("Cannot paste the pattern: the clipboard ");

@@ -18,6 +18,7 @@ void Form1::ShowLamps(const LampMatrix& lamps) {
   lamps_ = lamps;
   lamp_grid_->ShowLamps(lamps_);
   ShowPointed(pointed_);
+  SendFrame();
 }
 
 void Form1::Undo() {

@@ -37,10 +37,8 @@ void Form1::CreateMenus() {
       ->setObjectName("actionSaveDocument");
   file->addAction("&Export...", QKeySequence("Ctrl+E"), this, &Form1::ShowExport)
       ->setObjectName("actionExport");
-#ifdef GLYPHGRID_MEDIA
-  file->addAction("Export &Picture...", this, &Form1::ShowExportPicture)
+  file->addAction("Expo&rt Picture...", this, &Form1::ShowExportPicture)
       ->setObjectName("actionExportPicture");
-#endif
   file->addSeparator();
   file->addAction("E&xit", QKeySequence("Ctrl+Q"), this, &Form1::ExitProgram)
       ->setObjectName("actionExit");
@@ -89,9 +87,7 @@ void Form1::CreateMenus() {
   apply_to_all_->setCheckable(true);
 
   CreateFrameMenu();
-
-  QMenu* board = menuBar()->addMenu("&Board");
-  board->addAction("Find &Wiring...", this, &Form1::FindWiring)->setObjectName("actionFindWiring");
+  CreateBoardMenu();
 
   QMenu* help = menuBar()->addMenu("&Help");
   help->addAction("&About Glyphgrid", this, &Form1::ShowAbout)->setObjectName("actionAbout");

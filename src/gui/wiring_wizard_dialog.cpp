@@ -57,7 +57,7 @@ QPushButton* Button(const QString& text, const char* name) {
 }  // namespace
 
 WiringWizard::WiringWizard(Toolkit& toolkit, const WiringProfile& current,
-                           ShowOnBoard show_on_board, QWidget* parent)
+                           ShowPattern show_on_board, QWidget* parent)
     : QDialog(parent),
       toolkit_(toolkit),
       current_(current),

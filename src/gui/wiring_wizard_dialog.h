@@ -19,7 +19,7 @@ namespace glyphgrid {
 class Toolkit;
 
 // Shows a pattern on the connected board with a profile; empty when no board is connected.
-using ShowOnBoard = std::function<void(const LampMatrix&, const WiringProfile&)>;
+using ShowPattern = std::function<void(const LampMatrix&, const WiringProfile&)>;
 
 // Board > Find Wiring...: shows the test pattern on the board (or gives its export to run there),
 // asks which of the 8 pictures the board shows, picked or pasted as a grid, and saves the export
@@ -28,7 +28,7 @@ class WiringWizard : public QDialog {
   Q_OBJECT
 
  public:
-  WiringWizard(Toolkit& toolkit, const WiringProfile& current, ShowOnBoard show_on_board,
+  WiringWizard(Toolkit& toolkit, const WiringProfile& current, ShowPattern show_on_board,
                QWidget* parent);
 
  private:
@@ -45,7 +45,7 @@ class WiringWizard : public QDialog {
   Toolkit& toolkit_;
   WiringProfile current_;
   WiringProfile shown_;
-  ShowOnBoard show_on_board_;
+  ShowPattern show_on_board_;
   QCheckBox* two_colours_;
   QLabel* corner_question_;
   QRadioButton* corner_green_;
