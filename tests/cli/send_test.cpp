@@ -9,7 +9,7 @@
 #include "core/board_protocol.h"
 #include "core/glyphgrid_protocol.h"
 #include "run_cli.h"
-#include "support/fake_board.h"
+#include "fake_board/fake_board.h"
 #include "support/patterns.h"
 #include "support/profile_samples.h"
 

@@ -11,7 +11,7 @@
 #include "gui/connect_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/from_view.h"
-#include "support/fake_board.h"
+#include "fake_board/fake_board.h"
 #include "support/form1_fixture.h"
 
 namespace glyphgrid {

@@ -11,7 +11,7 @@
 
 #include "core/grid_text.h"
 #include "core/profile_presets.h"
-#include "support/fake_board.h"
+#include "fake_board/fake_board.h"
 
 namespace glyphgrid {
 namespace {

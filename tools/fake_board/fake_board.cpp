@@ -1,4 +1,4 @@
-#include "support/fake_board.h"
+#include "fake_board/fake_board.h"
 
 #include <fcntl.h>
 #include <poll.h>
