@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <variant>
 
 #include "cli/board_send.h"
@@ -152,21 +153,15 @@ std::optional<Error> WritePicture(const CliOptions& options, std::span<const Fra
 }
 #endif
 
-// Each input frame with the operations applied once, or the one input frame N times over with the
-// operations applied before each. Frames printed one by one are written as they are made, so
-// memory does not grow with their number; a document, an export and a picture hold them all.
-// The first export that leaves a colour out says so in one line on `err`.
-std::optional<Error> WriteFrames(const CliOptions& options, const Document& input,
-                                 std::ostream& out, std::ostream& err) {
-  const Animation& frames = input.animation;
+// Gives `take` each frame the command makes: each input frame with the operations applied once, or
+// the one input frame N times over with the operations applied before each, with --delay over the
+// input's delays. Stops when `take` returns false, and says whether it went to the end.
+bool ForEachFrame(
+    const CliOptions& options, const Animation& frames,
+    const std::function<bool(int index, int count, const LampMatrix& lamps, int delay)>& take) {
   const bool several = frames.FrameCount() > 1;
-  const bool export_text = options.output == PatternFormat::Export;
-  const bool whole =
-      export_text || options.output == PatternFormat::Document || options.picture.has_value();
-  std::vector<Frame> made;
-  LampMatrix lamps = frames.At(0).Lamps();
   const int count = several ? frames.FrameCount() : options.frames.value_or(1);
-  bool warned = false;
+  LampMatrix lamps = frames.At(0).Lamps();
   for (int index = 0; index < count; ++index) {
     const Frame& source = frames.At(several ? index : 0);
     if (several) {
@@ -175,19 +170,41 @@ std::optional<Error> WriteFrames(const CliOptions& options, const Document& inpu
     for (const OperationStep& operation : options.operations) {
       operation(lamps);
     }
-    if (export_text && !warned) {
-      if (const std::optional<std::string> left_out = LeftOutColours(lamps, options.profile)) {
-        err << "glyphgrid-cli: warning: " << *left_out
-            << (count > 1 ? " (frame " + std::to_string(index + 1) + ")" : "") << '\n';
-        warned = true;
-      }
+    if (!take(index, count, lamps, options.delay.value_or(source.Delay()))) {
+      return false;
     }
-    if (whole) {
-      made.emplace_back(lamps, options.delay.value_or(source.Delay()));
-    } else if ((index > 0 && !IsLineFormat(options.output) && !Write(out, "\n")) ||
-               !Write(out, PatternText(options.output, lamps))) {
-      return WriteFailure();
-    }
+  }
+  return true;
+}
+
+// Frames printed one by one are written as they are made, so memory does not grow with their
+// number; a document, an export and a picture hold them all. The first export that leaves a
+// colour out says so in one line on `err`.
+std::optional<Error> WriteFrames(const CliOptions& options, const Document& input,
+                                 std::ostream& out, std::ostream& err) {
+  const bool export_text = options.output == PatternFormat::Export;
+  const bool whole =
+      export_text || options.output == PatternFormat::Document || options.picture.has_value();
+  std::vector<Frame> made;
+  bool warned = false;
+  const bool written = ForEachFrame(
+      options, input.animation, [&](int index, int count, const LampMatrix& lamps, int delay) {
+        if (export_text && !warned) {
+          if (const std::optional<std::string> left_out = LeftOutColours(lamps, options.profile)) {
+            err << "glyphgrid-cli: warning: " << *left_out
+                << (count > 1 ? " (frame " + std::to_string(index + 1) + ")" : "") << '\n';
+            warned = true;
+          }
+        }
+        if (whole) {
+          made.emplace_back(lamps, delay);
+          return true;
+        }
+        return (index == 0 || IsLineFormat(options.output) || Write(out, "\n")) &&
+               Write(out, PatternText(options.output, lamps));
+      });
+  if (!written) {
+    return WriteFailure();
   }
   if (!whole) {
     return std::nullopt;
@@ -197,32 +214,24 @@ std::optional<Error> WriteFrames(const CliOptions& options, const Document& inpu
     return WritePicture(options, made, out);
   }
 #endif
-  const Animation animation(std::move(made), frames.DefaultDelay());
-  const bool written = Write(out, export_text ? ExportAnimation(animation, options.profile) + "\n"
-                                              : DocumentText({animation, input.profile}));
-  return written ? std::nullopt : std::optional(WriteFailure());
+  const Animation animation(std::move(made), input.animation.DefaultDelay());
+  return Write(out, export_text ? ExportAnimation(animation, options.profile) + "\n"
+                                : DocumentText({animation, input.profile}))
+             ? std::nullopt
+             : std::optional(WriteFailure());
 }
 
 #ifndef _WIN32
-// The frames to send: the operations applied as WriteFrames applies them, --delay over the
-// input's delays. A colour that the profile leaves out is named once, as for export.
+// The frames to send, made as WriteFrames makes them. A colour that the profile leaves out is
+// named once, as for export.
 Animation Operated(const CliOptions& options, const Animation& frames, std::ostream& err) {
-  const bool several = frames.FrameCount() > 1;
-  const int count = several ? frames.FrameCount() : options.frames.value_or(1);
   std::vector<Frame> made;
-  LampMatrix lamps = frames.At(0).Lamps();
   std::optional<std::string> left_out;
-  for (int index = 0; index < count; ++index) {
-    const Frame& source = frames.At(several ? index : 0);
-    if (several) {
-      lamps = source.Lamps();
-    }
-    for (const OperationStep& operation : options.operations) {
-      operation(lamps);
-    }
+  ForEachFrame(options, frames, [&](int, int, const LampMatrix& lamps, int delay) {
     left_out = left_out ? left_out : LeftOutColours(lamps, options.profile);
-    made.emplace_back(lamps, options.delay.value_or(source.Delay()));
-  }
+    made.emplace_back(lamps, delay);
+    return true;
+  });
   if (left_out) {
     err << "glyphgrid-cli: warning: " << *left_out << '\n';
   }
