@@ -26,7 +26,7 @@ struct PictureMapping {
   PictureScale scale = PictureScale::Fit;
   int crop_x = 0;  // the crop's top left pixel
   int crop_y = 0;
-  std::optional<int> threshold;  // 0..255; none: Otsu's method over every frame's lamps
+  std::optional<int> threshold{};  // 0..255; none: Otsu's method over every frame's lamps
   bool invert = false;
   PictureColours colours = PictureColours::Colour;
   SpriteSheet sheet = SpriteSheet::None;
