@@ -9,10 +9,8 @@ mkdir -p "$out"
 
 reference=$firmware/glyphgrid_max7219/glyphgrid_link.h
 for copy in "$firmware"/*/glyphgrid_link.h; do
-  if ! cmp -s "$reference" "$copy"; then
-    echo "$copy differs from $reference: every sketch needs the same decoder" >&2
-    exit 1
-  fi
+  cmp -s "$reference" "$copy" ||
+    { echo "$copy differs from $reference: every sketch needs the same decoder" >&2; exit 1; }
 done
 
 if ! command -v avr-g++ >/dev/null 2>&1; then

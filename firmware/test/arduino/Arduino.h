@@ -1,5 +1,6 @@
-// A stand-in for the Arduino core: only what the glyphgrid sketches use, declared here with their
-// bodies in main.cpp, so that the sketches compile and link for the AVR without the Arduino IDE.
+// A stand-in for the Arduino core: only what the glyphgrid sketches use, so that the sketches
+// compile and link for the AVR without the Arduino IDE. What goes to or comes from the hardware
+// passes through a volatile byte, so that the compiler cannot drop the sketches' code.
 #pragma once
 
 #include <stddef.h>
@@ -9,16 +10,20 @@
 #define LOW 0x0
 #define OUTPUT 0x1
 
-void pinMode(uint8_t, uint8_t);
-void digitalWrite(uint8_t, uint8_t);
+extern volatile uint8_t stand_in_io;
 
-class HardwareSerial {
- public:
-  void begin(unsigned long);
-  int available();
-  int read();
-  size_t write(uint8_t);
-  size_t print(const char*);
+inline void pinMode(uint8_t, uint8_t) {}
+inline void digitalWrite(uint8_t, uint8_t) {}
+
+struct HardwareSerial {
+  void begin(unsigned long) {}
+  int available() { return stand_in_io; }
+  int read() { return stand_in_io; }
+  size_t write(uint8_t byte) {
+    stand_in_io = byte;
+    return 1;
+  }
+  size_t print(const char* text) { return write(static_cast<uint8_t>(*text)); }
 };
 
 extern HardwareSerial Serial;
