@@ -1,6 +1,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,9 +68,12 @@ TEST(PictureCliTest, WritesNoPictureToATerminalOrAnUnwritableFile) {
   char byte;
   EXPECT_EQ(read(terminal, &byte, 1), -1);
   close(shown), close(terminal);
+  // A pipe of the test's own, not a device: were the check broken, -o would replace what it names.
+  const std::string pipe = folder.Path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const std::tuple<std::string, int, std::string> failures[] = {
       {"png -o " + folder.Path(), 1, "cannot write '" + folder.Path() + "': it is a folder"},
-      {"gif -o /dev/full", 1, "cannot write '/dev/full': it is a device, not a file"},
+      {"gif -o " + pipe, 1, "cannot write '" + pipe + "': it is a named pipe, not a file"},
       {"png -o /sys/a.png", 1, "cannot write '/sys/a.png': Permission denied"},
       {"grid -o x", 2, "-o is for pictures only: it goes with png or gif"},
       {"png --lamp-size 3", 2, "--lamp-size: expected a whole number from 4 to 128, got '3'"},
@@ -83,8 +87,10 @@ TEST(PictureCliTest, WritesNoPictureToATerminalOrAnUnwritableFile) {
     EXPECT_EQ(result.out, "");
   }
   EXPECT_EQ(Cli("png -o " + folder.Path("a.png")).status, 0);
-  // The picture was written whole and renamed: nothing else is left beside it.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+  // The picture was written whole and renamed: nothing else is left beside it, the pipe still a
+  // pipe.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3);
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
 }  // namespace
