@@ -233,6 +233,7 @@ TEST(WiringProfileTest, ImportErrorsNameThePositionAndWhatWasExpected) {
       {Preset("basic"), "DATA ,1", "line 1, column 6: expected a value before ','"},
       {Preset("basic"), "1 DATA 3", "line 1, column 3: unexpected 'DATA' (expected a value"},
       {Preset("basic"), "DATA 1; 2", "line 1, column 7: unexpected ';'"},
+      {Preset("c-rows"), "{B, 0, 0, 0, 0, 0, 0, 0}", "line 1, column 2: unexpected 'B' (expected"},
       {Preset("c-rows"), "x[8] = {1,2,3,4,5,6,7,8", "line 1, column 8: the '{' here is not"},
       {Preset("c-rows"), "{1,,2}", "line 1, column 4: expected a value before ','"},
       {Preset("c-rows"), "{1, x}", "line 1, column 5: unexpected 'x' (expected a value, ','"},
