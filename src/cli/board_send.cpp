@@ -79,14 +79,19 @@ class Sender {
     return std::optional<BoardAnswer>();
   }
 
+  // Writes a hello or a frame and waits up to the answer time-out for what the board says to it.
+  std::variant<std::optional<BoardAnswer>, Error> Ask(const std::vector<std::uint8_t>& message,
+                                                      bool hello) {
+    if (std::optional<Error> error = Write(message)) {
+      return *error;
+    }
+    hello ? reader_.ExpectHello() : reader_.ExpectFrameAnswer();
+    return AnswerBy(Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs));
+  }
+
   std::optional<Error> SendHello(const WiringProfile& profile) {
     for (int attempt = 0; attempt < HelloAttempts && !stop_requested; ++attempt) {
-      if (std::optional<Error> error = Write(HelloMessage())) {
-        return error;
-      }
-      reader_.ExpectHello();
-      std::variant<std::optional<BoardAnswer>, Error> answer =
-          AnswerBy(Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs));
+      std::variant<std::optional<BoardAnswer>, Error> answer = Ask(HelloMessage(), true);
       if (Error* error = std::get_if<Error>(&answer)) {
         return *error;
       }
@@ -115,12 +120,7 @@ class Sender {
   // Sends the frame until it is acknowledged: a NAK earns one resend.
   std::optional<Error> SendFrame(const std::vector<std::uint8_t>& message, int number) {
     for (int attempt = 0; attempt < 2 && !stop_requested; ++attempt) {
-      if (std::optional<Error> error = Write(message)) {
-        return error;
-      }
-      reader_.ExpectFrameAnswer();
-      std::variant<std::optional<BoardAnswer>, Error> answer =
-          AnswerBy(Clock::now() + std::chrono::milliseconds(AnswerTimeoutMs));
+      std::variant<std::optional<BoardAnswer>, Error> answer = Ask(message, false);
       if (Error* error = std::get_if<Error>(&answer)) {
         return *error;
       }

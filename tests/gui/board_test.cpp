@@ -7,11 +7,11 @@
 
 #include "core/lamp_geometry.h"
 #include "core/profile_presets.h"
+#include "fake_board/fake_board.h"
 #include "gui/board_link.h"
 #include "gui/connect_dialog.h"
 #include "gui/export_settings.h"
 #include "gui/from_view.h"
-#include "fake_board/fake_board.h"
 #include "support/form1_fixture.h"
 
 namespace glyphgrid {
